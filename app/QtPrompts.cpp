@@ -1,0 +1,150 @@
+// Modal prompts built on QMessageBox and a small entry dialog.
+#include "QtPrompts.h"
+
+#include "WindowStyle.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace barkmoor {
+namespace {
+
+// Our texts break lines with a carriage return.
+QString DisplayText(const std::string &text)
+{
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+// Prompts stand over whatever game window is active.
+QWidget *Owner()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+void PrepareMessageBox(QMessageBox &box, const char *name, const QString &caption, const std::string &text)
+{
+    box.setObjectName(QLatin1String(name));
+    box.setWindowTitle(caption);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(DisplayText(text));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setFont(GameFont());
+}
+
+// A Yes/No box that only a button can close: Esc and the close box are ignored.
+class AnswerOnlyBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Escape) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
+
+} // namespace
+
+void QtPrompter::ShowNote(const std::string &text)
+{
+    QMessageBox box(Owner());
+    PrepareMessageBox(box, ShowNoteName, QApplication::applicationName(), text);
+    box.setIcon(QMessageBox::NoIcon);
+    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+Answer QtPrompter::ConfirmYesNo(const std::string &text)
+{
+    QMessageBox box(Owner());
+    PrepareMessageBox(box, ConfirmYesNoName, QStringLiteral("Information"), text);
+    box.setIcon(QMessageBox::Information);
+    QPushButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
+{
+    AnswerOnlyBox box(Owner());
+    PrepareMessageBox(box, AskTitledName, QString::fromStdString(title), text);
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    const int result = box.exec();
+    return result == QMessageBox::No ? Answer::No : Answer::Yes;
+}
+
+bool QtPrompter::QueryValue(const std::string &caption, const std::string &prompt, std::string &value)
+{
+    QDialog dialog(Owner());
+    dialog.setObjectName(QLatin1String(QueryValueName));
+    dialog.setWindowTitle(QString::fromStdString(caption));
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setFont(GameFont());
+
+    // About 45 average characters wide and 8 lines high, like the classic input box.
+    const QFontMetrics metrics(dialog.font());
+    // Bitmap fonts report no usable average width, so measure the alphabet.
+    const int unit
+        = metrics.horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ")) / 52 + 1;
+    const int line = metrics.height();
+    const int width = 45 * unit;
+    const int margin = 2 * unit;
+    const QSize buttonSize(qMax(75, 12 * unit), line + 12);
+
+    auto *label = new QLabel(QString::fromStdString(prompt), &dialog);
+    label->setObjectName(QStringLiteral("Prompt"));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(margin, line / 2 + 4, width - 2 * margin, line + 2);
+
+    auto *edit = new QLineEdit(QString::fromStdString(value), &dialog);
+    edit->setObjectName(QStringLiteral("Value"));
+    edit->setMaxLength(255);
+    edit->setGeometry(margin, label->geometry().bottom() + 6, width - 2 * margin, line + 8);
+    edit->selectAll();
+
+    const int buttonTop = edit->geometry().bottom() + line;
+    auto *ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setObjectName(QStringLiteral("OK"));
+    ok->setGeometry(width / 2 - 3 - buttonSize.width(), buttonTop, buttonSize.width(), buttonSize.height());
+    ok->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    cancel->setObjectName(QStringLiteral("Cancel"));
+    cancel->setGeometry(width / 2 + 3, buttonTop, buttonSize.width(), buttonSize.height());
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+
+    dialog.setFixedSize(width, qMax(8 * line, buttonTop + buttonSize.height() + line));
+    CentreOnScreen(dialog);
+    edit->setFocus();
+
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    value = edit->text().toStdString();
+    return true;
+}
+
+} // namespace barkmoor

@@ -1,0 +1,18 @@
+// Start-up: names the application and creates every window once, main window first.
+#pragma once
+
+class QApplication;
+
+namespace barkmoor {
+
+// Title and icon of the application; call once the QApplication exists.
+void SetUpApplication(QApplication &application);
+
+// Creates the windows in their fixed order; each creation handler runs right after its
+// window's reference is set.
+void CreateWindows();
+
+// Destroys them again (tests start each case from a fresh set).
+void DestroyWindows();
+
+} // namespace barkmoor

@@ -1,0 +1,165 @@
+// Random source and daily prices. A wrong multiplier, a signed product, a missing
+// RandomBelow(1) or a withdrawal step too many would all shift these figures.
+#include "ScriptedPrompts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace barkmoor;
+using namespace barkmoor::testing;
+
+namespace {
+
+struct PriceRange {
+    std::int32_t low;
+    std::int32_t high;
+};
+constexpr PriceRange ranges[ItemCount] = { { 46, 365 }, { 66, 635 }, { 300, 1555 }, { 100, 1039 }, { 999, 7561 },
+    { 20, 79 }, { 90, 339 }, { 10958, 36962 }, { 400, 1422 }, { 132, 835 } };
+
+int ZeroPrices()
+{
+    return int(std::count(Game.Prices.begin(), Game.Prices.end(), 0));
+}
+
+} // namespace
+
+TEST(RandomSource, HandComputedValues)
+{
+    SetRandomSeed(0);
+    EXPECT_EQ(RandomBelow(100), 0u); // seed becomes 1: 1*100/2^32
+    EXPECT_EQ(RandomSeed(), 1u);
+    EXPECT_EQ(RandomBelow(100), 3u); // seed 134775814: floor(134775814*100/2^32) = 3
+    EXPECT_EQ(RandomSeed(), 134775814u);
+}
+
+TEST(RandomSource, BelowOneAndZeroAdvanceTheSeed)
+{
+    SetRandomSeed(41);
+    EXPECT_EQ(RandomBelow(1), 0u);
+    EXPECT_EQ(RandomSeed(), 41u * 134775813u + 1u);
+    EXPECT_EQ(RandomBelow(0), 0u);
+    EXPECT_EQ(RandomSeed(), (41u * 134775813u + 1u) * 134775813u + 1u);
+}
+
+TEST(RandomSource, WrapsAtMidnightWithoutSpecialCase)
+{
+    FrozenClock clock(86'399'999);
+    Reseed();
+    EXPECT_EQ(RandomSeed(), 86'399'999u);
+    RandomBelow(2);
+    // 86,399,999 x 134,775,813 + 1 modulo 2^32, worked by hand.
+    EXPECT_EQ(RandomSeed(), std::uint32_t((86'399'999ull * 134'775'813ull + 1ull) % 4294967296ull));
+    EXPECT_EQ(RandomSeed(), 3'106'359'292u);
+}
+
+TEST(RandomSource, LargeCountsUseTheHighWordOfAnUnsignedProduct)
+{
+    SetRandomSeed(0xFFFFFFFFu);
+    // seed becomes 0xFFFFFFFF*134775813+1 = 4160191484 (mod 2^32); n taken as unsigned.
+    EXPECT_EQ(RandomBelow(-1), std::uint32_t((std::uint64_t(4160191484u) * 0xFFFFFFFFull) >> 32));
+    EXPECT_EQ(RandomSeed(), 4160191484u);
+}
+
+TEST(RandomSource, SameMillisecondRestartsTheSameSequence)
+{
+    FrozenClock clock(12'345'678);
+    Reseed();
+    const std::uint32_t first = RandomBelow(320);
+    RandomBelow(7);
+    Reseed();
+    EXPECT_EQ(RandomBelow(320), first);
+}
+
+TEST(DailyPrices, EveryPriceInRangeAndMilkBonesAndAlpoNeverWithdrawn)
+{
+    FrozenClock clock;
+    Game.DaysLeft = 10;
+    for (std::uint32_t ms = 0; ms < 86'400'000u; ms += 86'399) {
+        clock.now = ms;
+        NewDayPrices();
+        ASSERT_NE(Game.Prices[0], 0) << ms;
+        ASSERT_NE(Game.Prices[5], 0) << ms;
+        const int zeros = ZeroPrices();
+        ASSERT_TRUE(zeros == 1 || zeros == 2) << ms;
+        for (int item = 0; item < ItemCount; ++item) {
+            if (Game.Prices[item] == 0)
+                continue;
+            ASSERT_GE(Game.Prices[item], ranges[item].low) << item;
+            ASSERT_LE(Game.Prices[item], ranges[item].high) << item;
+        }
+    }
+}
+
+TEST(DailyPrices, DrawOrderForAFrozenClock)
+{
+    FrozenClock clock(1000);
+    Game.DaysLeft = 31;
+    NewDayPrices();
+    std::uint32_t s = 1000;
+    std::array<std::int32_t, ItemCount> expected {};
+    for (int item = 0; item < ItemCount; ++item)
+        expected[item]
+            = std::int32_t(DrawAfter(s, std::uint32_t(ranges[item].high - ranges[item].low + 1))) + ranges[item].low;
+    DrawAfter(s, 1);
+    for (int step = 0; step < 2; ++step) {
+        std::uint32_t k = DrawAfter(s, 10);
+        expected[(k == 0 || k == 5) ? 4 : k] = 0;
+    }
+    EXPECT_EQ(Game.Prices, expected);
+    EXPECT_EQ(RandomSeed(), s);
+}
+
+TEST(DailyPrices, OneWithdrawalOnTheLastDayTwoOtherwise)
+{
+    FrozenClock clock;
+    bool sawTwo = false;
+    for (std::uint32_t ms = 0; ms < 5000; ++ms) {
+        clock.now = ms;
+        Game.DaysLeft = 0;
+        NewDayPrices();
+        ASSERT_EQ(ZeroPrices(), 1) << ms;
+        const std::uint32_t seedAfterOneStep = RandomSeed();
+        Game.DaysLeft = -1; // any day but the last makes the second step
+        NewDayPrices();
+        sawTwo = sawTwo || ZeroPrices() == 2;
+        EXPECT_EQ(RandomSeed(), seedAfterOneStep * 134775813u + 1u);
+    }
+    EXPECT_TRUE(sawTwo);
+}
+
+TEST(NewGameRules, StartValuesAndUntouchedFields)
+{
+    FrozenClock clock(777);
+    ResetProcessState();
+    Game.GameLength = 15;
+    Game.SoundOn = 1;
+    Game.EventRoll = 99;
+    Game.EventIndex = 3;
+    Game.Cash = -5;
+    Game.Stock[3] = 9;
+    Game.HasLicenceTag = 1;
+    Game.CatcherVisits = 4;
+    GameText[10] = "kept";
+    ResetGameState();
+    EXPECT_EQ(Game.Cash, 2000);
+    EXPECT_EQ(Game.Debt, 5500);
+    EXPECT_EQ(Game.Savings, 0);
+    EXPECT_EQ(Game.DaysLeft, 15);
+    EXPECT_EQ(Game.Place, 6);
+    EXPECT_EQ(Game.PocketCapacity, 100);
+    EXPECT_EQ(Game.PocketsUsed, 0);
+    EXPECT_EQ(Game.Health, 100);
+    EXPECT_EQ(Game.HasLicenceTag, 0);
+    EXPECT_EQ(Game.CatcherVisits, 0);
+    EXPECT_EQ(Game.Stock[3], 0);
+    EXPECT_EQ(Game.SoundOn, 1);
+    EXPECT_EQ(Game.EventRoll, 99);
+    EXPECT_EQ(Game.EventIndex, 3);
+    EXPECT_EQ(GameText[10], "kept");
+    EXPECT_EQ(GameText[18], "#");
+    EXPECT_EQ(PlaceName(), "Neighbor's Garden");
+    EXPECT_EQ(HighScoreTable[0].Score, 750000);
+    EXPECT_EQ(HighScoreTable[2].Name, "Your Owner");
+}

@@ -1,0 +1,108 @@
+// Test doubles for the rules: prompts answered from a script, and a clock that stands still.
+#pragma once
+
+#include "GameCore.h"
+#include "Prompts.h"
+#include "Random.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace barkmoor::testing {
+
+// Records every prompt shown and answers from queues; an empty queue answers No / Cancel.
+class ScriptedPrompts final : public Prompter {
+public:
+    struct Shown {
+        std::string kind;
+        std::string text;
+        std::string caption;
+    };
+
+    ScriptedPrompts() { SetPrompter(this); }
+    ~ScriptedPrompts() override { SetPrompter(nullptr); }
+
+    void ShowNote(const std::string &text) override { shown.push_back({ "note", text, "" }); }
+    Answer ConfirmYesNo(const std::string &text) override
+    {
+        shown.push_back({ "confirm", text, "Information" });
+        return Next(yesNo);
+    }
+    Answer AskTitled(const std::string &text, const std::string &title) override
+    {
+        shown.push_back({ "ask", text, title });
+        return Next(yesNo);
+    }
+    bool QueryValue(const std::string &caption, const std::string &prompt, std::string &value) override
+    {
+        shown.push_back({ "query", prompt, caption });
+        queryDefaults.push_back(value);
+        if (typed.empty())
+            return false;
+        const std::string answer = typed.front();
+        typed.pop_front();
+        if (answer == Cancel)
+            return false;
+        value = answer;
+        return true;
+    }
+
+    std::vector<std::string> Notes() const
+    {
+        std::vector<std::string> notes;
+        for (const Shown &s : shown)
+            if (s.kind == "note")
+                notes.push_back(s.text);
+        return notes;
+    }
+
+    static inline const std::string Cancel = "<cancel>";
+    std::deque<Answer> yesNo;
+    std::deque<std::string> typed;
+    std::vector<Shown> shown;
+    std::vector<std::string> queryDefaults;
+
+private:
+    static Answer Next(std::deque<Answer> &answers)
+    {
+        if (answers.empty())
+            return Answer::No;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+// A clock stopped at a chosen millisecond of the day; installed for its lifetime.
+class FrozenClock final : public Clock {
+public:
+    explicit FrozenClock(std::uint32_t ms = 0)
+        : now(ms)
+    {
+        SetClock(this);
+    }
+    ~FrozenClock() override { SetClock(nullptr); }
+    std::uint32_t MillisecondsSinceMidnightUtc() const override { return now; }
+    std::uint32_t now;
+};
+
+// What RandomBelow(n) would give after the seed s: floor((s*134775813+1) * n / 2^32).
+inline std::uint32_t DrawAfter(std::uint32_t &seed, std::uint32_t n)
+{
+    seed = seed * 134775813u + 1u;
+    return std::uint32_t((std::uint64_t(seed) * n) >> 32);
+}
+
+// Searches the clock for a millisecond whose first draws of RandomBelow(n) give wanted.
+inline std::uint32_t FindMillisecond(std::uint32_t n, std::uint32_t wanted, std::uint32_t from = 0)
+{
+    for (std::uint32_t ms = from; ms < 86'400'000u; ++ms) {
+        std::uint32_t s = ms;
+        if (DrawAfter(s, n) == wanted)
+            return ms;
+    }
+    return 86'400'000u;
+}
+
+} // namespace barkmoor::testing

@@ -1,0 +1,151 @@
+// Window-test support and the test program's entry, which picks the offscreen platform.
+#include "WindowTesting.h"
+
+#include "Startup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace barkmoor::testing {
+
+ModalScript::ModalScript()
+    : timer(new QTimer)
+{
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [this] { Poll(); });
+    timer->start();
+}
+
+ModalScript::~ModalScript()
+{
+    delete timer;
+}
+
+ModalScript &ModalScript::Expect(const QString &objectName, Action action)
+{
+    steps.push_back({ objectName, std::move(action) });
+    return *this;
+}
+
+ModalScript &ModalScript::Note(QStringList *texts)
+{
+    return Expect(QLatin1String(ShowNoteName), [texts](QWidget *w) {
+        if (texts)
+            *texts << MessageText(w);
+        ClickButton(w, QStringLiteral("OK"));
+    });
+}
+
+ModalScript &ModalScript::Confirm(bool yes, QStringList *texts)
+{
+    return Expect(QLatin1String(ConfirmYesNoName), [yes, texts](QWidget *w) {
+        if (texts)
+            *texts << MessageText(w);
+        ClickButton(w, yes ? QStringLiteral("Yes") : QStringLiteral("No"));
+    });
+}
+
+ModalScript &ModalScript::Ask(bool yes, QStringList *texts)
+{
+    return Expect(QLatin1String(AskTitledName), [yes, texts](QWidget *w) {
+        if (texts)
+            *texts << w->windowTitle() + QLatin1Char('|') + MessageText(w);
+        ClickButton(w, yes ? QStringLiteral("Yes") : QStringLiteral("No"));
+    });
+}
+
+ModalScript &ModalScript::Query(const QString &typed, bool ok, QStringList *prompts)
+{
+    return Expect(QLatin1String(QueryValueName), [typed, ok, prompts](QWidget *w) {
+        if (prompts)
+            *prompts << w->windowTitle() + QLatin1Char('|') + w->findChild<QLabel *>(QStringLiteral("Prompt"))->text();
+        auto *edit = w->findChild<QLineEdit *>(QStringLiteral("Value"));
+        edit->setText(typed);
+        ClickButton(w, ok ? QStringLiteral("OK") : QStringLiteral("Cancel"));
+    });
+}
+
+void ModalScript::Poll()
+{
+    if (steps.empty())
+        return;
+    QWidget *window = VisibleWindow(steps.front().name);
+    if (!window || QApplication::activeModalWidget() != window)
+        return;
+    Step step = std::move(steps.front());
+    steps.pop_front();
+    seen << step.name;
+    step.action(window);
+}
+
+QWidget *VisibleWindow(const QString &objectName)
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows)
+        if (w->isVisible() && w->objectName() == objectName)
+            return w;
+    return nullptr;
+}
+
+QString MessageText(QWidget *box)
+{
+    if (auto *message = qobject_cast<QMessageBox *>(box))
+        return message->text();
+    return {};
+}
+
+void ClickButton(QWidget *window, const QString &text)
+{
+    const auto buttons = window->findChildren<QAbstractButton *>();
+    for (QAbstractButton *button : buttons) {
+        QString caption = button->text();
+        caption.remove(QLatin1Char('&'));
+        if (caption == text && button->isVisible()) {
+            button->click();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no button " << text.toStdString() << " in " << window->objectName().toStdString();
+}
+
+void WindowTest::SetUp()
+{
+    ResetProcessState();
+    SetClock(&clock);
+    SetPlatform(&recorder);
+    SetPrompter(&prompter);
+}
+
+void WindowTest::TearDown()
+{
+    DestroyWindows();
+    SetPrompter(nullptr);
+    SetPlatform(nullptr);
+    SetClock(nullptr);
+}
+
+void WindowTest::MakeWindows()
+{
+    CreateWindows();
+}
+
+void WindowTest::Freeze(std::uint32_t ms)
+{
+    clock.now = ms;
+}
+
+} // namespace barkmoor::testing
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    barkmoor::SetUpApplication(application);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,98 @@
+// Support for window tests: a recording platform, fresh windows per test, and a script
+// that answers real modal windows as they come up.
+#pragma once
+
+#include "GameCore.h"
+#include "Platform.h"
+#include "QtPrompts.h"
+#include "Random.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+class QTimer;
+
+namespace barkmoor::testing {
+
+// Stands in for sound, help and browser, and remembers what was asked of it.
+class RecordingPlatform final : public Platform {
+public:
+    int AudioOutputCount() override { return audioOutputs; }
+    void PlayBark() override { ++barks; }
+    void OpenHelp(const QString &helpFile) override { helpFiles << helpFile; }
+    void OpenWebSite(const QString &address) override { addresses << address; }
+
+    int audioOutputs = 1;
+    int barks = 0;
+    QStringList helpFiles;
+    QStringList addresses;
+};
+
+// Answers modal windows in the order they are expected. Each step waits for a visible
+// window with the given object name, then acts on it (usually closing it).
+class ModalScript {
+public:
+    using Action = std::function<void(QWidget *)>;
+
+    ModalScript();
+    ~ModalScript();
+    ModalScript(const ModalScript &) = delete;
+    ModalScript &operator=(const ModalScript &) = delete;
+
+    ModalScript &Expect(const QString &objectName, Action action);
+    // Shortcuts for the prompts.
+    ModalScript &Note(QStringList *texts = nullptr);
+    ModalScript &Confirm(bool yes, QStringList *texts = nullptr);
+    ModalScript &Ask(bool yes, QStringList *texts = nullptr);
+    ModalScript &Query(const QString &typed, bool ok = true, QStringList *prompts = nullptr);
+
+    bool Finished() const { return steps.empty(); }
+    QStringList Seen() const { return seen; }
+
+private:
+    void Poll();
+
+    struct Step {
+        QString name;
+        Action action;
+    };
+    std::deque<Step> steps;
+    QStringList seen;
+    QTimer *timer;
+};
+
+// The visible top-level window with this object name, or nullptr.
+QWidget *VisibleWindow(const QString &objectName);
+
+// The text a message window shows, with its line breaks as shown.
+QString MessageText(QWidget *box);
+// Clicks the button with this text (access-key ampersands ignored) in a window.
+void ClickButton(QWidget *window, const QString &text);
+
+// Fresh process-wide state, a frozen clock, the recording platform and the real prompts;
+// the windows are made by each test (MakeWindows) so it can set the clock first.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    void MakeWindows();
+    void Freeze(std::uint32_t ms);
+
+    class Frozen final : public Clock {
+    public:
+        std::uint32_t MillisecondsSinceMidnightUtc() const override { return now; }
+        std::uint32_t now = 0;
+    };
+
+    Frozen clock;
+    RecordingPlatform recorder;
+    QtPrompter prompter;
+};
+
+} // namespace barkmoor::testing

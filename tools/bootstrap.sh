@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs whatever the build needs that this Debian machine lacks, then configures and
+# builds into build/. Sourced by play.sh and test.sh.
+set -euo pipefail
+
+packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev libgtest-dev
+          fonts-wine fonts-liberation clang libclang-rt-14-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir=${BUILD_DIR:-$root/build}
+cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" > /dev/null
+cmake --build "$build_dir" -j "$(nproc)"

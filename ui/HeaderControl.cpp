@@ -1,0 +1,36 @@
+// A header view needs a model to draw anything: it carries its own.
+#include "HeaderControl.h"
+
+#include <QStandardItemModel>
+
+namespace barkmoor {
+
+THeaderControl::THeaderControl(QWidget *parent)
+    : QHeaderView(Qt::Horizontal, parent)
+    , captions(new QStandardItemModel(this))
+{
+    setModel(captions);
+    setSectionsClickable(false);
+    setSectionResizeMode(QHeaderView::Fixed);
+    setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setHighlightSections(false);
+    // It is disabled so it takes no clicks, but its captions should read normally.
+    QPalette captionsPalette = palette();
+    for (auto role : { QPalette::ButtonText, QPalette::WindowText, QPalette::Text })
+        captionsPalette.setColor(QPalette::Disabled, role, captionsPalette.color(QPalette::Active, role));
+    setPalette(captionsPalette);
+}
+
+void THeaderControl::SetSections(std::initializer_list<std::pair<QString, int>> sections)
+{
+    captions->clear();
+    captions->setColumnCount(int(sections.size()));
+    int column = 0;
+    for (const auto &[caption, width] : sections) {
+        captions->setHeaderData(column, Qt::Horizontal, caption);
+        resizeSection(column, width);
+        ++column;
+    }
+}
+
+} // namespace barkmoor

@@ -1,0 +1,129 @@
+// Main window: builds from its description and mirrors GameState on screen.
+#include "Unit1.h"
+
+#include "GameCore.h"
+#include "Platform.h"
+#include "WindowStyle.h"
+#include "ui_Unit1.h"
+
+#include <QListWidget>
+
+namespace barkmoor {
+
+TSnorfleMain *SnorfleMain = nullptr;
+
+namespace {
+
+constexpr int ClientWidth = 364;
+constexpr int ClientHeight = 339;
+constexpr int RowHeight = 13;
+
+QString Dollars(std::int32_t amount)
+{
+    return QStringLiteral("$ ") + QString::number(amount);
+}
+
+void FillColumn(QListWidget *list, const QStringList &rows)
+{
+    list->clear();
+    for (const QString &row : rows) {
+        auto *item = new QListWidgetItem(row, list);
+        item->setSizeHint(QSize(list->width(), RowHeight));
+    }
+}
+
+} // namespace
+
+TSnorfleMain::TSnorfleMain(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::TSnorfleMain>())
+{
+    ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/icon.bmp")));
+    ui->centralwidget->setObjectName(QStringLiteral("SnorfleMainClient"));
+    ui->centralwidget->setFixedSize(ClientWidth, ClientHeight);
+    ui->MainMenu1->setFont(GameFont());
+    StyleGameWindow(*this, ClientWidth, ClientHeight + ui->MainMenu1->sizeHint().height());
+
+    ui->Image1->setPixmap(QPixmap(QStringLiteral(":/dog.bmp")));
+    ui->Image2->setPixmap(QPixmap(QStringLiteral(":/title.bmp")));
+    ui->HeaderControl1->SetSections(
+        { { QStringLiteral("Sell"), 41 }, { QStringLiteral("Items"), 161 }, { QStringLiteral("Buy"), 55 } });
+
+    // The names column shows its text in full black though it takes no clicks.
+    QPalette names = ui->ListBox2->palette();
+    names.setColor(QPalette::Disabled, QPalette::Text, names.color(QPalette::Active, QPalette::Text));
+    names.setColor(QPalette::Disabled, QPalette::Base, names.color(QPalette::Active, QPalette::Base));
+    ui->ListBox2->setPalette(names);
+    for (QListWidget *list : { ui->SellBox, ui->ListBox2, ui->BuyBox }) {
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        for (int row = 0; row < list->count(); ++row)
+            list->item(row)->setSizeHint(QSize(list->width(), RowHeight));
+    }
+    ui->TrotBttn->setFocus();
+}
+
+TSnorfleMain::~TSnorfleMain() = default;
+
+void TSnorfleMain::FormCreate()
+{
+    ui->Sound1->setEnabled(platform().AudioOutputCount() != 0);
+    Game.SoundOn = ui->Sound1->isChecked() ? 1 : 0;
+    Game.GameLength = 31;
+    NewGame();
+    CentreOnScreen(*this);
+}
+
+void TSnorfleMain::NewGame()
+{
+    soundselection();
+    ui->TrotBttn->setText(QStringLiteral("Trot"));
+    ResetGameState();
+    UpdateGame();
+}
+
+void TSnorfleMain::soundselection()
+{
+    if (Game.SoundOn != 0)
+        platform().PlayBark();
+}
+
+void TSnorfleMain::UpdateGame()
+{
+    // The bar's range is 0-100 and it ignores values outside it, so show 0 for a lost dog.
+    ui->healthbar->setValue(qBound(0, Game.Health, 100));
+    ui->cashlabel->setText(Dollars(Game.Cash));
+    ui->debtlabel->setText(Dollars(Game.Debt));
+    ui->savingslabel->setText(Dollars(Game.Savings));
+    ui->pocketslabel->setText(QStringLiteral("%1/%2").arg(Game.PocketsUsed).arg(Game.PocketCapacity));
+    ui->dayslabel->setText(QString::number(Game.DaysLeft));
+    ui->placelabel->setText(QString::fromStdString(PlaceName()));
+    ui->LicenceLabel->setText(Game.HasLicenceTag == 1 ? QStringLiteral("Yes") : QStringLiteral("No"));
+    FillColumns();
+}
+
+void TSnorfleMain::FillColumns()
+{
+    ui->BuyBox->clear();
+    ui->SellBox->clear();
+    QStringList stock;
+    QStringList prices;
+    for (int item = 0; item < ItemCount; ++item) {
+        stock << QString::number(Game.Stock[item]);
+        prices << Dollars(Game.Prices[item]);
+    }
+    FillColumn(ui->SellBox, stock);
+    FillColumn(ui->BuyBox, prices);
+}
+
+QPixmap TSnorfleMain::DogPicture() const
+{
+    return ui->Image1->pixmap();
+}
+
+QPixmap TSnorfleMain::TitlePicture() const
+{
+    return ui->Image2->pixmap();
+}
+
+} // namespace barkmoor

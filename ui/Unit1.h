@@ -1,0 +1,41 @@
+// The main window: status display, trading columns, the Trot button and the menu.
+#pragma once
+
+#include <QMainWindow>
+#include <QPixmap>
+
+#include <memory>
+
+namespace Ui {
+class TSnorfleMain;
+}
+
+namespace barkmoor {
+
+class TSnorfleMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TSnorfleMain(QWidget *parent = nullptr);
+    ~TSnorfleMain() override;
+
+    // Creation handler: sound menu state, game length, and the first game.
+    void FormCreate();
+    // Copies GameState onto the display.
+    void UpdateGame();
+    void NewGame();
+    void soundselection();
+
+    QPixmap DogPicture() const;
+    QPixmap TitlePicture() const;
+
+private:
+    void FillColumns();
+
+    std::unique_ptr<Ui::TSnorfleMain> ui;
+};
+
+// The main window, set once at start-up.
+extern TSnorfleMain *SnorfleMain;
+
+} // namespace barkmoor

@@ -1,0 +1,59 @@
+// Shared window look and the picture copy that every dialog makes from the main window.
+#include "WindowStyle.h"
+
+#include "Unit1.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QWidget>
+
+namespace barkmoor {
+
+QFont GameFont()
+{
+    static const QFont font = [] {
+        const QString wineFont = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
+        if (QFile::exists(wineFont) && QFontDatabase::addApplicationFont(wineFont) >= 0) {
+            QFont f(QStringLiteral("MS Sans Serif"));
+            f.setPixelSize(13);
+            return f;
+        }
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setPixelSize(11);
+        return f;
+    }();
+    return font;
+}
+
+void StyleGameWindow(QWidget &window, int clientWidth, int clientHeight)
+{
+    window.setFont(GameFont());
+    window.setAutoFillBackground(true);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    window.setPalette(palette);
+    window.setWindowFlags((window.windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowMinimizeButtonHint);
+    window.setFixedSize(clientWidth, clientHeight);
+}
+
+void CentreOnScreen(QWidget &window)
+{
+    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+}
+
+void CopyMainPictures(QLabel *dog, QLabel *title)
+{
+    // A copy of its own, as the dialogs never share a bitmap with the main window.
+    dog->setPixmap(SnorfleMain->DogPicture().copy());
+    title->setPixmap(SnorfleMain->TitlePicture().copy());
+}
+
+} // namespace barkmoor

@@ -1,0 +1,24 @@
+// The look shared by every game window: font, white ground, fixed frame, centring.
+#pragma once
+
+#include <QFont>
+
+class QWidget;
+class QLabel;
+
+namespace barkmoor {
+
+// The 8-point game font: the metric-compatible MS Sans Serif when the machine has it,
+// otherwise Liberation Sans, sized to a 13-pixel line.
+QFont GameFont();
+
+// Fixed client size, white ground (through the palette: a style sheet would stop the font
+// reaching the controls), the game font, and a title bar with a minimise button only.
+void StyleGameWindow(QWidget &window, int clientWidth, int clientHeight);
+
+void CentreOnScreen(QWidget &window);
+
+// Copies the main window's dog and title pictures into a dialog's two picture labels.
+void CopyMainPictures(QLabel *dog, QLabel *title);
+
+} // namespace barkmoor
