@@ -1,0 +1,49 @@
+// Dialog base: the shared look, centring, and closing only from the window's own buttons.
+#include "GameDialog.h"
+
+#include "Unit1.h"
+#include "WindowStyle.h"
+
+namespace barkmoor {
+
+TGameDialog::TGameDialog(const char *formName, QWidget *parent)
+    : QDialog(parent ? parent : SnorfleMain)
+{
+    setObjectName(QLatin1String(formName));
+    setModal(true);
+}
+
+void TGameDialog::SetUpWindow(int clientWidth, int clientHeight)
+{
+    StyleGameWindow(*this, clientWidth, clientHeight);
+}
+
+void TGameDialog::CloseWindow()
+{
+    closing = true;
+    done(QDialog::Rejected);
+    closing = false;
+}
+
+void TGameDialog::reject()
+{
+    // Reached by Esc and the close box only; our buttons go through CloseWindow.
+    if (closing)
+        QDialog::reject();
+}
+
+void TGameDialog::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TGameDialog::showEvent(QShowEvent *event)
+{
+    if (!shownBefore || centreAlways)
+        CentreOnScreen(*this);
+    shownBefore = true;
+    QDialog::showEvent(event);
+}
+
+} // namespace barkmoor
