@@ -6,6 +6,7 @@
 #include "WindowStyle.h"
 #include "ui_Unit1.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 namespace barkmoor {
@@ -114,6 +115,12 @@ void TSnorfleMain::FillColumns()
     }
     FillColumn(ui->SellBox, stock);
     FillColumn(ui->BuyBox, prices);
+}
+
+void TSnorfleMain::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    QCoreApplication::quit();
 }
 
 QPixmap TSnorfleMain::DogPicture() const

@@ -29,6 +29,10 @@ public:
     QPixmap DogPicture() const;
     QPixmap TitlePicture() const;
 
+protected:
+    // Closing the main window ends the program, even when it was hidden at the time.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void FillColumns();
 
