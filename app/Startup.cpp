@@ -2,6 +2,7 @@
 #include "Startup.h"
 
 #include "Unit1.h"
+#include "Unit3.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,10 +21,14 @@ void CreateWindows()
 {
     SnorfleMain = new TSnorfleMain;
     SnorfleMain->FormCreate();
+    aboutbox = new Taboutbox;
+    aboutbox->FormCreate();
 }
 
 void DestroyWindows()
 {
+    delete aboutbox;
+    aboutbox = nullptr;
     delete SnorfleMain;
     SnorfleMain = nullptr;
 }

@@ -3,10 +3,13 @@
 
 #include "GameCore.h"
 #include "Platform.h"
+#include "Unit3.h"
 #include "WindowStyle.h"
 #include "ui_Unit1.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 
 namespace barkmoor {
@@ -62,6 +65,14 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
             list->item(row)->setSizeHint(QSize(list->width(), RowHeight));
     }
     ui->TrotBttn->setFocus();
+
+    connect(ui->Exit2, &QAction::triggered, this, &TSnorfleMain::Exit2Click);
+    connect(ui->Sound1, &QAction::triggered, this, &TSnorfleMain::Sound1Click);
+    connect(ui->days1, &QAction::triggered, this, &TSnorfleMain::days1Click);
+    connect(ui->days2, &QAction::triggered, this, &TSnorfleMain::days2Click);
+    connect(ui->HelpTopics1, &QAction::triggered, this, &TSnorfleMain::HelpTopics1Click);
+    connect(ui->WebSite1, &QAction::triggered, this, &TSnorfleMain::WebSite1Click);
+    connect(ui->About1, &QAction::triggered, this, &TSnorfleMain::About1Click);
 }
 
 TSnorfleMain::~TSnorfleMain() = default;
@@ -115,6 +126,56 @@ void TSnorfleMain::FillColumns()
     }
     FillColumn(ui->SellBox, stock);
     FillColumn(ui->BuyBox, prices);
+}
+
+void TSnorfleMain::Exit2Click()
+{
+    close();
+}
+
+void TSnorfleMain::Sound1Click()
+{
+    Game.SoundOn = ui->Sound1->isChecked() ? 1 : 0;
+}
+
+void TSnorfleMain::days1Click()
+{
+    ChooseGameLength(ui->days1, 31);
+}
+
+void TSnorfleMain::days2Click()
+{
+    ChooseGameLength(ui->days2, 15);
+}
+
+void TSnorfleMain::ChooseGameLength(QAction *chosen, std::int32_t days)
+{
+    ui->days1->setChecked(false);
+    ui->days2->setChecked(false);
+    chosen->setChecked(true);
+    Game.GameLength = days;
+    NewGame();
+}
+
+QString TSnorfleMain::HelpFilePath()
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    return QDir(QFileInfo(program).absolutePath()).filePath(QStringLiteral("barkmoor.hlp"));
+}
+
+void TSnorfleMain::HelpTopics1Click()
+{
+    platform().OpenHelp(HelpFilePath());
+}
+
+void TSnorfleMain::WebSite1Click()
+{
+    platform().OpenWebSite(QString::fromLatin1(MakerWebSite));
+}
+
+void TSnorfleMain::About1Click()
+{
+    aboutbox->exec();
 }
 
 void TSnorfleMain::closeEvent(QCloseEvent *event)

@@ -12,6 +12,9 @@ class TSnorfleMain;
 
 namespace barkmoor {
 
+// The maker's web site, opened by Help > Web Site.
+inline constexpr const char *MakerWebSite = "https://barkmoor.example.org/";
+
 class TSnorfleMain : public QMainWindow {
     Q_OBJECT
 
@@ -26,6 +29,19 @@ public:
     void NewGame();
     void soundselection();
 
+    // Menu commands. The check items are already ticked or unticked by the menu when
+    // these run, as a menu tick turns over when it is chosen.
+    void Exit2Click();
+    void Sound1Click();
+    void days1Click();
+    void days2Click();
+    void HelpTopics1Click();
+    void WebSite1Click();
+    void About1Click();
+
+    // The help file Help Topics opens: barkmoor.hlp in the running program's folder.
+    static QString HelpFilePath();
+
     QPixmap DogPicture() const;
     QPixmap TitlePicture() const;
 
@@ -35,6 +51,7 @@ protected:
 
 private:
     void FillColumns();
+    void ChooseGameLength(QAction *chosen, std::int32_t days);
 
     std::unique_ptr<Ui::TSnorfleMain> ui;
 };

@@ -1,0 +1,30 @@
+// The about window: pictures, version and two notices.
+#pragma once
+
+#include "GameDialog.h"
+
+#include <memory>
+
+namespace Ui {
+class Taboutbox;
+}
+
+namespace barkmoor {
+
+class Taboutbox : public TGameDialog {
+    Q_OBJECT
+
+public:
+    explicit Taboutbox(QWidget *parent = nullptr);
+    ~Taboutbox() override;
+
+    void FormCreate();
+    void Button1Click();
+
+private:
+    std::unique_ptr<Ui::Taboutbox> ui;
+};
+
+extern Taboutbox *aboutbox;
+
+} // namespace barkmoor
