@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Builds Barkmoor (installing what is missing) and runs every test, headless.
+# Builds Barkmoor (installing what is missing) and runs every test, headless: once in the
+# ordinary build, once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
-source "$root/tools/bootstrap.sh"
 export QT_QPA_PLATFORM=offscreen
+source "$root/tools/bootstrap.sh"
 ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
+
+echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+BUILD_DIR="$root/build-sanitize" source "$root/tools/bootstrap.sh" -DBARKMOOR_SANITIZE=ON
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$(nproc)"
