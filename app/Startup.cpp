@@ -2,6 +2,7 @@
 #include "Startup.h"
 
 #include "Unit1.h"
+#include "Unit7.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,10 +21,15 @@ void CreateWindows()
 {
     SnorfleMain = new TSnorfleMain;
     SnorfleMain->FormCreate();
+    // The Dog Catcher comes after the game-over window in the creation order.
+    Warden = new TWarden;
+    Warden->FormCreate();
 }
 
 void DestroyWindows()
 {
+    delete Warden;
+    Warden = nullptr;
     delete SnorfleMain;
     SnorfleMain = nullptr;
 }
