@@ -213,18 +213,6 @@ TEST_F(PlaceEventsTest, PoodleNeedsRoomForTheWholeStash)
     EXPECT_EQ(prompts.Notes().size(), 1u);
 }
 
-TEST_F(PlaceEventsTest, PoodleNeverBringsMilkBonesOrFleaCollars)
-{
-    for (int k = 0; k < 8; ++k) {
-        const std::uint32_t ms = FindDraws({ { 130, 43 }, { 2, 1 }, { 5000, -1 }, { 8, k } });
-        Game.Stock.fill(0);
-        Game.PocketsUsed = 0;
-        RollAt(ms);
-        EXPECT_EQ(Game.Stock[k + 1], 9) << k;
-        EXPECT_NE(prompts.Notes().back().find(" 9 " + GameText[k + 1] + " and $"), std::string::npos);
-    }
-}
-
 TEST_F(PlaceEventsTest, DogHouseMayTakeTheDaysBelowZero)
 {
     Game.DaysLeft = 0;
@@ -332,16 +320,4 @@ TEST_F(PlaceEventsTest, ScrapsRoomIsTestedInFullWidth)
     EXPECT_EQ(Game.Stock[7], 0);
     EXPECT_EQ(Game.FoundItemsCount, 1);
     EXPECT_TRUE(prompts.shown.empty());
-}
-
-TEST(EventMessage, ShowsTheEntryThatEventIndexNames)
-{
-    ResetProcessState();
-    ScriptedPrompts prompts;
-    Game.EventIndex = 6;
-    ShowEventMessage();
-    Game.EventIndex = 2;
-    GameText[12] = "composed";
-    ShowEventMessage();
-    EXPECT_EQ(prompts.Notes(), (Notes { GameText[16], "composed" }));
 }
