@@ -2,12 +2,24 @@
 #include "Startup.h"
 
 #include "Unit1.h"
+#include "Unit2.h"
 #include "Unit3.h"
+#include "Unit7.h"
 
 #include <QApplication>
 #include <QIcon>
 
 namespace barkmoor {
+namespace {
+
+template<class Window>
+void Destroy(Window *&window)
+{
+    delete window;
+    window = nullptr;
+}
+
+} // namespace
 
 void SetUpApplication(QApplication &application)
 {
@@ -21,16 +33,21 @@ void CreateWindows()
 {
     SnorfleMain = new TSnorfleMain;
     SnorfleMain->FormCreate();
+    travel = new Ttravel;
+    travel->FormCreate();
+    Warden = new TWarden;
+    Warden->FormCreate();
     aboutbox = new Taboutbox;
     aboutbox->FormCreate();
 }
 
 void DestroyWindows()
 {
-    delete aboutbox;
-    aboutbox = nullptr;
-    delete SnorfleMain;
-    SnorfleMain = nullptr;
+    // Dialogs first: they are children of the main window and their pointers must not dangle.
+    Destroy(aboutbox);
+    Destroy(Warden);
+    Destroy(travel);
+    Destroy(SnorfleMain);
 }
 
 } // namespace barkmoor

@@ -1,0 +1,204 @@
+// Market news. These would catch a shortage that forgets withdrawn goods, an abundance
+// that skips its message, r = 47 drawing on into the coat offer, the coat's draws made
+// in the wrong order or skipped, an off-by-one in its money or pocket tests, a wrong
+// question, and a coat that wraps the 8-bit pocket count.
+#include "ScriptedPrompts.h"
+
+#include "Events.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace barkmoor;
+using namespace barkmoor::testing;
+
+namespace {
+
+// The first clock value whose draws of 60, 40 and 15 after a Reseed give r-1, d-1 and
+// n-5 (d or n of 0: any).
+std::uint32_t FindNews(int r, int d = 0, int n = 0)
+{
+    for (std::uint32_t ms = 0; ms < 86'400'000u; ++ms) {
+        std::uint32_t s = ms;
+        if (int(DrawAfter(s, 60)) + 1 != r)
+            continue;
+        if (d != 0 && int(DrawAfter(s, 40)) + 1 != d)
+            continue;
+        if (n != 0 && int(DrawAfter(s, 15)) + 5 != n)
+            continue;
+        return ms;
+    }
+    ADD_FAILURE() << "no clock value gives r " << r << ", d " << d << ", n " << n;
+    return 0;
+}
+
+std::uint32_t SeedAfter(std::uint32_t ms, int count)
+{
+    std::uint32_t s = ms;
+    for (int i = 0; i < count; ++i)
+        DrawAfter(s, 1);
+    return s;
+}
+
+class MarketNewsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetProcessState();
+        Game.GameLength = 31;
+        ResetGameState();
+        Game.Prices = { 100, 200, 800, 400, 5009, 25, 150, 20000, 900, 300 };
+    }
+
+    void NewsAt(std::uint32_t ms)
+    {
+        clock.now = ms;
+        MarketNews();
+    }
+
+    FrozenClock clock;
+    ScriptedPrompts prompts;
+};
+
+using Notes = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(MarketNewsTest, ShortageMultipliesByFiveAndBringsWithdrawnGoodsBack)
+{
+    NewsAt(FindNews(12, 1)); // no coat after it
+    EXPECT_EQ(Game.Prices[2], 4000);
+    EXPECT_EQ(prompts.Notes(), Notes { "A shortage of Leather Shoes has caused the price to rocket in this area" });
+
+    Game.Prices[7] = 0;
+    NewsAt(FindNews(17, 36));
+    EXPECT_EQ(Game.Prices[7], 7500); // below the usual range of Table Scraps
+    EXPECT_EQ(prompts.Notes().back(), "A shortage of Table Scraps has caused the price to rocket in this area");
+
+    NewsAt(FindNews(10, 2));
+    NewsAt(FindNews(19, 3));
+    EXPECT_EQ(Game.Prices[0], 500);
+    EXPECT_EQ(Game.Prices[9], 1500);
+    EXPECT_EQ(prompts.Notes().size(), 4u);
+    EXPECT_EQ(Game.Prices[1], 200);
+}
+
+TEST_F(MarketNewsTest, AbundanceDividesByTenAndStillSpeaksOfWithdrawnGoods)
+{
+    NewsAt(FindNews(44, 5));
+    EXPECT_EQ(Game.Prices[4], 500);
+    NewsAt(FindNews(45, 6));
+    EXPECT_EQ(Game.Prices[5], 2);
+    Game.Prices[9] = 0;
+    NewsAt(FindNews(49, 7));
+    EXPECT_EQ(Game.Prices[9], 0);
+    EXPECT_EQ(prompts.Notes(),
+        (Notes { "An abundance of Rabies Tags has caused the price to slump in this area",
+            "An abundance of Alpo Canned Food has caused the price to slump in this area",
+            "An abundance of Flea Collars has caused the price to slump in this area" }));
+}
+
+TEST_F(MarketNewsTest, NoNewsOutsideTheTwoBands)
+{
+    const auto before = Game.Prices;
+    for (int r : { 1, 9, 20, 39, 50, 60 })
+        NewsAt(FindNews(r, 10));
+    EXPECT_EQ(Game.Prices, before);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(MarketNewsTest, TableScrapsGlutStopsEverythingAfterOneDraw)
+{
+    // Pick a clock whose next draw would have made an offer, to see it is not drawn.
+    const std::uint32_t ms = FindNews(47, 40);
+    const auto before = Game.Prices;
+    NewsAt(ms);
+    EXPECT_EQ(Game.Prices, before);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(RandomSeed(), SeedAfter(ms, 1));
+}
+
+TEST_F(MarketNewsTest, CoatOfferedAtExactlyItsCostAndTakenOnYes)
+{
+    const std::uint32_t ms = FindNews(30, 37, 12);
+    Game.Cash = 600;
+    prompts.yesNo = { Answer::Yes };
+    NewsAt(ms);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, "confirm");
+    EXPECT_EQ(prompts.shown[0].text,
+        "Do you want to buy a bigger doggie coat with 12 extra pockets?\r\rIt will cost you $600");
+    EXPECT_EQ(Game.Cash, 0);
+    EXPECT_EQ(Game.PocketCapacity, 112);
+    EXPECT_EQ(RandomSeed(), SeedAfter(ms, 3));
+
+    // One dollar short: the pockets are still drawn, nothing is asked.
+    Game.Cash = 599;
+    NewsAt(ms);
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(RandomSeed(), SeedAfter(ms, 3));
+    EXPECT_EQ(Game.PocketCapacity, 112);
+}
+
+TEST_F(MarketNewsTest, DecliningChangesNothing)
+{
+    Game.Cash = 5000;
+    NewsAt(FindNews(5, 40, 19));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
+        "Do you want to buy a bigger doggie coat with 19 extra pockets?\r\rIt will cost you $950");
+    EXPECT_EQ(Game.Cash, 5000);
+    EXPECT_EQ(Game.PocketCapacity, 100);
+}
+
+TEST_F(MarketNewsTest, OfferOnlyWhileAtMost230PocketsAreFilled)
+{
+    const std::uint32_t ms = FindNews(55, 38, 5);
+    Game.Cash = 5000;
+    Game.PocketCapacity = 235;
+    Game.PocketsUsed = 230;
+    prompts.yesNo = { Answer::Yes };
+    NewsAt(ms);
+    EXPECT_EQ(Game.PocketCapacity, 240);
+    EXPECT_EQ(Game.Cash, 4750);
+
+    Game.PocketsUsed = 231;
+    NewsAt(ms);
+    EXPECT_TRUE(prompts.Notes().empty());
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(Game.PocketCapacity, 240);
+    EXPECT_EQ(RandomSeed(), SeedAfter(ms, 3));
+}
+
+TEST_F(MarketNewsTest, NoCoatThatWouldTakeThePocketsPast255)
+{
+    const std::uint32_t ms = FindNews(25, 39, 19);
+    Game.Cash = 5000;
+    Game.PocketCapacity = 237;
+    NewsAt(ms);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(Game.PocketCapacity, 237);
+    EXPECT_EQ(RandomSeed(), SeedAfter(ms, 3));
+
+    // Up to the very last pocket the offer stands.
+    Game.PocketCapacity = 236;
+    prompts.yesNo = { Answer::Yes };
+    NewsAt(ms);
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(Game.PocketCapacity, 255);
+    EXPECT_EQ(Game.Cash, 4050);
+}
+
+TEST_F(MarketNewsTest, NewsAndOfferOnTheSameMove)
+{
+    Game.Cash = 1000;
+    prompts.yesNo = { Answer::Yes };
+    NewsAt(FindNews(41, 37, 8)); // Rawhide Bones, then 8 pockets for $400
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0].text, "An abundance of Rawhide Bones has caused the price to slump in this area");
+    EXPECT_EQ(prompts.shown[1].kind, "confirm");
+    EXPECT_EQ(Game.Prices[1], 20);
+    EXPECT_EQ(Game.Cash, 600);
+    EXPECT_EQ(Game.PocketCapacity, 108);
+}

@@ -1,0 +1,323 @@
+// Place events. These would catch a wrong range or a range tested out of order, a draw
+// made in the wrong order or one too many, a message slot left stale, a pocket sum that
+// wraps in 8 bits, a per-game limit not kept, and a garden check that looks at the index.
+#include "ScriptedPrompts.h"
+
+#include "Events.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+using namespace barkmoor;
+using namespace barkmoor::testing;
+
+namespace {
+
+struct Draw {
+    std::uint32_t n;
+    int wanted; // -1: any value
+};
+
+// The first clock value whose draws after a Reseed give the wanted values in order.
+std::uint32_t FindDraws(std::initializer_list<Draw> draws)
+{
+    for (std::uint32_t ms = 0; ms < 86'400'000u; ++ms) {
+        std::uint32_t s = ms;
+        bool all = true;
+        for (const Draw &d : draws) {
+            const std::uint32_t got = DrawAfter(s, d.n);
+            if (d.wanted >= 0 && got != std::uint32_t(d.wanted)) {
+                all = false;
+                break;
+            }
+        }
+        if (all)
+            return ms;
+    }
+    ADD_FAILURE() << "no clock value gives these draws";
+    return 0;
+}
+
+// The seed after `count` draws from a Reseed at ms.
+std::uint32_t SeedAfter(std::uint32_t ms, int count)
+{
+    std::uint32_t s = ms;
+    for (int i = 0; i < count; ++i)
+        DrawAfter(s, 1);
+    return s;
+}
+
+class PlaceEventsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetProcessState();
+        Game.GameLength = 31;
+        ResetGameState();
+        Game.Place = 2; // the Park: anywhere but the garden
+    }
+
+    // Rolls with the clock at ms.
+    void RollAt(std::uint32_t ms)
+    {
+        clock.now = ms;
+        PlaceEvents();
+    }
+
+    FrozenClock clock;
+    ScriptedPrompts prompts;
+};
+
+using Notes = std::vector<std::string>;
+
+} // namespace
+
+// A garden check by index, or one made after the roll, would draw here.
+TEST_F(PlaceEventsTest, NothingAtTheGardenNotEvenARoll)
+{
+    Game.Place = GardenPlace;
+    Game.EventRoll = 99;
+    SetRandomSeed(4242);
+    RollAt(FindDraws({ { 130, 3 } })); // would be a speeding car anywhere else
+    EXPECT_EQ(RandomSeed(), 4242u);
+    EXPECT_EQ(Game.EventRoll, 99);
+    EXPECT_EQ(Game.Health, 100);
+    EXPECT_TRUE(prompts.shown.empty());
+
+    // The test is by the name, exactly as written.
+    Game.Place = 2;
+    GameText[FirstPlaceText + 2] = "Neighbor's Garden";
+    RollAt(FindDraws({ { 130, 3 } }));
+    EXPECT_EQ(RandomSeed(), 4242u);
+    GameText[FirstPlaceText + 2] = "neighbor's garden";
+    RollAt(FindDraws({ { 130, 3 } }));
+    EXPECT_EQ(Game.EventRoll, 10);
+    EXPECT_EQ(prompts.Notes().size(), 1u);
+}
+
+TEST_F(PlaceEventsTest, MostRollsBringNothing)
+{
+    const std::uint32_t ms = FindDraws({ { 130, 0 } });
+    RollAt(ms);
+    EXPECT_EQ(Game.EventRoll, 7);
+    EXPECT_EQ(RandomSeed(), SeedAfter(ms, 1));
+    RollAt(FindDraws({ { 130, 129 } }));
+    EXPECT_EQ(Game.EventRoll, 136);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(Game.Cash, 2000);
+    EXPECT_EQ(Game.Health, 100);
+}
+
+TEST_F(PlaceEventsTest, SpeedingCarHasNoFloorAndEndsTheGameBelowOne)
+{
+    Game.Health = 10;
+    RollAt(FindDraws({ { 130, 3 }, { 3, 2 } })); // roll 10, loss 30
+    EXPECT_EQ(Game.Health, -20);
+    EXPECT_EQ(Game.HealthGone, 1);
+    EXPECT_EQ(Game.EventIndex, 0);
+    EXPECT_EQ(prompts.Notes(), Notes { "Oops! You got hit by a speeding car.  Lose 30 health points." });
+    EXPECT_EQ(GameText[10], "Oops! You got hit by a speeding car.  Lose 30 health points.");
+
+    ResetGameState();
+    Game.Place = 2;
+    Game.Health = 31;
+    RollAt(FindDraws({ { 130, 6 }, { 3, 2 } })); // roll 13
+    EXPECT_EQ(Game.Health, 1);
+    EXPECT_EQ(Game.HealthGone, 0);
+
+    // The slot is rebuilt from this loss, not left from the last one.
+    RollAt(FindDraws({ { 130, 4 }, { 3, 0 } }));
+    EXPECT_EQ(Game.Health, -9);
+    EXPECT_EQ(Game.HealthGone, 1);
+    EXPECT_EQ(prompts.Notes().back(), "Oops! You got hit by a speeding car.  Lose 10 health points.");
+}
+
+TEST_F(PlaceEventsTest, FlowerbedCashAndItsMessageWithoutFullStop)
+{
+    const std::uint32_t ms = FindDraws({ { 130, 11 } }); // roll 18
+    std::uint32_t s = ms;
+    DrawAfter(s, 130);
+    const std::int32_t amount = std::int32_t(DrawAfter(s, 5000)) + 501;
+    RollAt(ms);
+    EXPECT_EQ(Game.Cash, 2000 + amount);
+    EXPECT_EQ(Game.EventIndex, 2);
+    EXPECT_EQ(
+        prompts.Notes(), Notes { "While digging up the flowerbeds you find $" + std::to_string(amount) + " in cash" });
+    EXPECT_EQ(RandomSeed(), s);
+
+    RollAt(FindDraws({ { 130, 15 }, { 5000, 4999 } })); // roll 22, the largest find
+    EXPECT_EQ(prompts.Notes().back(), "While digging up the flowerbeds you find $5500 in cash");
+}
+
+TEST_F(PlaceEventsTest, VetOnlyBelowFullHealthAndTellsTheDrawnGain)
+{
+    const std::uint32_t twenty = FindDraws({ { 130, 25 }, { 2, 1 } }); // roll 32, gain 20
+    RollAt(twenty);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(Game.Health, 100);
+    EXPECT_EQ(RandomSeed(), SeedAfter(twenty, 1)); // no gain drawn
+
+    Game.Health = 95;
+    RollAt(twenty);
+    EXPECT_EQ(Game.Health, 100);
+    EXPECT_EQ(Game.EventIndex, 3);
+    EXPECT_EQ(prompts.Notes(), Notes { "Your owner took you to the vets.  Gain 20 health points." });
+
+    Game.Health = 50;
+    RollAt(FindDraws({ { 130, 28 }, { 2, 0 } })); // roll 35, gain 10
+    EXPECT_EQ(Game.Health, 60);
+    EXPECT_EQ(GameText[13], "Your owner took you to the vets.  Gain 10 health points.");
+}
+
+TEST_F(PlaceEventsTest, PoodleNeedsRoomForTheWholeStash)
+{
+    const std::uint32_t five = FindDraws({ { 130, 41 }, { 2, 0 } }); // roll 48, n = 5
+    std::uint32_t s = five;
+    DrawAfter(s, 130);
+    DrawAfter(s, 2);
+    const std::int32_t cash = std::int32_t(DrawAfter(s, 5000)) + 501;
+    const int item = int(DrawAfter(s, 8)) + 1;
+
+    // Exactly full afterwards is allowed.
+    Game.PocketCapacity = 100;
+    Game.PocketsUsed = 95;
+    Game.Stock[0] = 95;
+    GameText[11] = "an old poodle message";
+    RollAt(five);
+    EXPECT_EQ(Game.PocketsUsed, 100);
+    EXPECT_EQ(Game.Stock[item], 5);
+    EXPECT_EQ(Game.Cash, 2000 + cash);
+    EXPECT_EQ(Game.EventIndex, 1);
+    const std::string text = "Bad Dog!\r\rYou beat a poodle senseless and stole his stash of 5 " + GameText[item]
+        + " and $" + std::to_string(cash) + " in cash.";
+    EXPECT_EQ(prompts.Notes(), Notes { text });
+    EXPECT_EQ(GameText[11], text);
+    EXPECT_EQ(RandomSeed(), s);
+
+    // One pocket short: nothing happens and no further draw is made.
+    const std::uint32_t nine = FindDraws({ { 130, 45 }, { 2, 1 } }); // roll 52, n = 9
+    Game.PocketsUsed = 92;
+    RollAt(nine);
+    EXPECT_EQ(Game.Cash, 2000 + cash);
+    EXPECT_EQ(Game.PocketsUsed, 92);
+    EXPECT_EQ(prompts.Notes().size(), 1u);
+    EXPECT_EQ(RandomSeed(), SeedAfter(nine, 2));
+
+    // 250 + 9 wraps to 3 in eight bits; the room test must not be fooled.
+    Game.PocketCapacity = 255;
+    Game.PocketsUsed = 250;
+    RollAt(nine);
+    EXPECT_EQ(Game.PocketsUsed, 250);
+    EXPECT_EQ(prompts.Notes().size(), 1u);
+}
+
+TEST_F(PlaceEventsTest, DogHouseMayTakeTheDaysBelowZero)
+{
+    Game.DaysLeft = 0;
+    RollAt(FindDraws({ { 130, 61 } })); // roll 68
+    EXPECT_EQ(Game.DaysLeft, -1);
+    EXPECT_EQ(Game.EventIndex, 4);
+    EXPECT_EQ(prompts.Notes(),
+        Notes { "Your owner catches you pooping in the house and confines you to the dog-house.  Lose 1 day." });
+}
+
+TEST_F(PlaceEventsTest, KittensTakeAShareOfTheCashButNeverMoreThanThereIs)
+{
+    const std::uint32_t ms = FindDraws({ { 130, 68 } }); // roll 75
+    const std::string message
+        = "Two kittens bombard you with fur balls.  You lost some of your cash running for cover.";
+
+    Game.Cash = 4; // 4 div 5 is 0, and RandomBelow(0) gives 0
+    RollAt(ms);
+    EXPECT_EQ(Game.Cash, 0);
+    EXPECT_EQ(RandomSeed(), SeedAfter(ms, 2));
+    Game.Cash = 0; // shown even with nothing to lose
+    RollAt(ms);
+    EXPECT_EQ(Game.Cash, 0);
+    EXPECT_EQ(prompts.Notes(), (Notes { message, message }));
+
+    for (std::uint32_t draw : { 0u, 199u }) {
+        Game.Cash = 1000;
+        RollAt(FindDraws({ { 130, 71 }, { 200, int(draw) } })); // roll 78
+        EXPECT_EQ(Game.Cash, 1000 - std::int32_t(draw) - 251);
+        EXPECT_EQ(Game.EventIndex, 5);
+    }
+    EXPECT_EQ(Game.Cash, 550);
+}
+
+TEST_F(PlaceEventsTest, AlleyCatStrikesOncePerGameAndOnlyTheRich)
+{
+    const std::uint32_t ms = FindDraws({ { 130, 75 } }); // roll 82
+    Game.Stock = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 };
+    Game.PocketsUsed = 55;
+
+    Game.Cash = 89999;
+    RollAt(ms);
+    EXPECT_EQ(Game.PocketsUsed, 55);
+    EXPECT_TRUE(prompts.shown.empty());
+
+    Game.Cash = 90000;
+    RollAt(ms);
+    EXPECT_EQ(Game.Stock, (std::array<std::int32_t, ItemCount> {}));
+    EXPECT_EQ(Game.PocketsUsed, 0);
+    EXPECT_EQ(Game.Cash, 90000);
+    EXPECT_EQ(Game.BigLossDone, 1);
+    EXPECT_EQ(Game.EventIndex, 6);
+    EXPECT_EQ(prompts.Notes(), Notes { "The local alley cat jumped you.  He stole all your stash." });
+
+    Game.Stock[3] = 7;
+    Game.PocketsUsed = 7;
+    RollAt(FindDraws({ { 130, 77 } })); // roll 84
+    EXPECT_EQ(Game.PocketsUsed, 7);
+    EXPECT_EQ(prompts.Notes().size(), 1u);
+
+    // A new game lets the cat come back.
+    ResetGameState();
+    Game.Place = 2;
+    Game.Cash = 100000;
+    RollAt(ms);
+    EXPECT_EQ(prompts.Notes().size(), 2u);
+}
+
+TEST_F(PlaceEventsTest, ButchersScrapsMetAtMostTwiceEvenWhenTheyDoNotFit)
+{
+    const std::uint32_t ms = FindDraws({ { 130, 121 }, { 8, 7 } }); // roll 128, n = 9
+    const std::string message = "Your Lucky Day!  You found some scraps at the local butcher.";
+
+    Game.PocketsUsed = 91;
+    Game.Stock[2] = 91;
+    RollAt(ms);
+    EXPECT_EQ(Game.Stock[7], 9);
+    EXPECT_EQ(Game.PocketsUsed, 100);
+    EXPECT_EQ(Game.FoundItemsCount, 1);
+    EXPECT_EQ(Game.EventIndex, 7);
+    EXPECT_EQ(prompts.Notes(), Notes { message });
+
+    // The coat is full: nothing is added or shown, yet the meeting counts.
+    RollAt(FindDraws({ { 130, 127 }, { 8, 0 } })); // roll 134, n = 2
+    EXPECT_EQ(Game.Stock[7], 9);
+    EXPECT_EQ(Game.PocketsUsed, 100);
+    EXPECT_EQ(Game.FoundItemsCount, 2);
+    EXPECT_EQ(prompts.Notes().size(), 1u);
+
+    // A third meeting brings nothing and draws no count.
+    Game.PocketCapacity = 200;
+    RollAt(ms);
+    EXPECT_EQ(Game.Stock[7], 9);
+    EXPECT_EQ(Game.FoundItemsCount, 2);
+    EXPECT_EQ(RandomSeed(), SeedAfter(ms, 1));
+    EXPECT_EQ(prompts.Notes().size(), 1u);
+}
+
+TEST_F(PlaceEventsTest, ScrapsRoomIsTestedInFullWidth)
+{
+    Game.PocketCapacity = 255;
+    Game.PocketsUsed = 250;
+    RollAt(FindDraws({ { 130, 124 }, { 8, 7 } })); // 250 + 9 would wrap to 3
+    EXPECT_EQ(Game.PocketsUsed, 250);
+    EXPECT_EQ(Game.Stock[7], 0);
+    EXPECT_EQ(Game.FoundItemsCount, 1);
+    EXPECT_TRUE(prompts.shown.empty());
+}
