@@ -15,31 +15,6 @@ using namespace barkmoor::testing;
 
 namespace {
 
-struct Draw {
-    std::uint32_t n;
-    int wanted; // -1: any value
-};
-
-// The first clock value whose draws after a Reseed give the wanted values in order.
-std::uint32_t FindDraws(std::initializer_list<Draw> draws)
-{
-    for (std::uint32_t ms = 0; ms < 86'400'000u; ++ms) {
-        std::uint32_t s = ms;
-        bool all = true;
-        for (const Draw &d : draws) {
-            const std::uint32_t got = DrawAfter(s, d.n);
-            if (d.wanted >= 0 && got != std::uint32_t(d.wanted)) {
-                all = false;
-                break;
-            }
-        }
-        if (all)
-            return ms;
-    }
-    ADD_FAILURE() << "no clock value gives these draws";
-    return 0;
-}
-
 // The seed after `count` draws from a Reseed at ms.
 std::uint32_t SeedAfter(std::uint32_t ms, int count)
 {

@@ -6,6 +6,7 @@
 #include "Random.h"
 
 #include <deque>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,30 @@ inline std::uint32_t FindMillisecond(std::uint32_t n, std::uint32_t wanted, std:
     for (std::uint32_t ms = from; ms < 86'400'000u; ++ms) {
         std::uint32_t s = ms;
         if (DrawAfter(s, n) == wanted)
+            return ms;
+    }
+    return 86'400'000u;
+}
+
+struct Draw {
+    std::uint32_t n;
+    int wanted; // -1: any value
+};
+
+// The first clock value from `from` on whose draws after a Reseed give the wanted values in order.
+inline std::uint32_t FindDraws(std::initializer_list<Draw> draws, std::uint32_t from = 0)
+{
+    for (std::uint32_t ms = from; ms < 86'400'000u; ++ms) {
+        std::uint32_t s = ms;
+        bool all = true;
+        for (const Draw &d : draws) {
+            const std::uint32_t got = DrawAfter(s, d.n);
+            if (d.wanted >= 0 && got != std::uint32_t(d.wanted)) {
+                all = false;
+                break;
+            }
+        }
+        if (all)
             return ms;
     }
     return 86'400'000u;

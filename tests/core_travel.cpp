@@ -1,0 +1,202 @@
+// Moves and stays. Would catch a stay that passes a day or draws prices, interest with the
+// wrong rule at the Cash = Debt edge, a Dog Catcher that keeps coming after his fourth
+// visit or still lets events happen, and a licence offer that reseeds or skips its draw.
+#include "ScriptedPrompts.h"
+
+#include "Travel.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace barkmoor;
+using namespace barkmoor::testing;
+
+namespace {
+
+bool InEventRange(std::uint32_t roll)
+{
+    const std::pair<std::uint32_t, std::uint32_t> ranges[]
+        = { { 10, 13 }, { 18, 22 }, { 32, 35 }, { 48, 52 }, { 68, 69 }, { 75, 78 }, { 82, 84 }, { 128, 134 } };
+    for (const auto &[low, high] : ranges)
+        if (roll >= low && roll <= high)
+            return true;
+    return false;
+}
+
+// A clock value at which every Reseed of a move gives the same seed with these first draws.
+std::uint32_t ClockWhere(const std::function<bool(std::uint32_t)> &wanted)
+{
+    for (std::uint32_t ms = 0; ms < 86'400'000u; ++ms)
+        if (wanted(ms))
+            return ms;
+    ADD_FAILURE() << "no clock value found";
+    return 0;
+}
+
+std::uint32_t First(std::uint32_t ms, std::uint32_t n)
+{
+    return DrawAfter(ms, n);
+}
+
+// A move on which neither a happening nor news nor the Dog Catcher comes.
+bool QuietMove(std::uint32_t ms)
+{
+    if (First(ms, 50) + 1 > 44 || InEventRange(First(ms, 130) + 7))
+        return false;
+    std::uint32_t s = ms;
+    const std::uint32_t news = DrawAfter(s, 60) + 1;
+    if ((news >= 10 && news <= 19) || (news >= 40 && news <= 49))
+        return false;
+    return DrawAfter(s, 40) + 1 <= 36;
+}
+
+bool CatcherMove(std::uint32_t ms)
+{
+    return First(ms, 50) + 1 >= 45;
+}
+
+class TravelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetProcessState();
+        Game.GameLength = 31;
+        ResetGameState();
+    }
+    ScriptedPrompts prompts;
+    FrozenClock clock;
+};
+
+} // namespace
+
+TEST_F(TravelTest, StayingOnlyRollsAPlaceEvent)
+{
+    clock.now = ClockWhere([](std::uint32_t ms) { return First(ms, 130) + 7 == 20; }); // flowerbed
+    Game.Place = 2;
+    Game.BorrowedThisVisit = 1;
+    Game.WithdrewThisVisit = 1;
+    Game.CatcherVisits = 2;
+    const GameState before = Game;
+    EXPECT_FALSE(TravelTo(2));
+    EXPECT_EQ(Game.DaysLeft, before.DaysLeft);
+    EXPECT_EQ(Game.Debt, before.Debt);
+    EXPECT_EQ(Game.Prices, before.Prices);
+    EXPECT_EQ(Game.BorrowedThisVisit, 1);
+    EXPECT_EQ(Game.WithdrewThisVisit, 1);
+    EXPECT_EQ(Game.CatcherVisits, 2);
+    EXPECT_EQ(Game.AtGarden, 0);
+    EXPECT_GT(Game.Cash, before.Cash); // the flowerbed, and nothing else
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text.rfind("While digging up the flowerbeds you find $", 0), 0u);
+}
+
+TEST_F(TravelTest, StayingAtTheGardenDoesNothingAtAll)
+{
+    SetRandomSeed(4242);
+    const GameState before = Game;
+    EXPECT_FALSE(TravelTo(6));
+    EXPECT_EQ(RandomSeed(), 4242u);
+    EXPECT_EQ(Game.Cash, before.Cash);
+    EXPECT_EQ(Game.AtGarden, 0);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(TravelTest, AMovePassesADayClearsTheVisitLimitsAndDrawsPrices)
+{
+    clock.now = ClockWhere(QuietMove);
+    Game.BorrowedThisVisit = 1;
+    Game.WithdrewThisVisit = 1;
+    EXPECT_FALSE(TravelTo(3));
+    EXPECT_EQ(Game.Place, 3);
+    EXPECT_EQ(Game.DaysLeft, 30);
+    EXPECT_EQ(Game.BorrowedThisVisit, 0);
+    EXPECT_EQ(Game.WithdrewThisVisit, 0);
+    EXPECT_EQ(Game.AtGarden, 0);
+    EXPECT_EQ(Game.Debt, 6050);
+    const auto movedPrices = Game.Prices;
+    NewDayPrices(); // same clock, same draw
+    EXPECT_EQ(Game.Prices, movedPrices);
+    EXPECT_TRUE(prompts.shown.empty());
+
+    // Arriving at the garden marks it for the turn; leaving it again does not clear it.
+    EXPECT_FALSE(TravelTo(6));
+    EXPECT_EQ(Game.AtGarden, 1);
+    EXPECT_FALSE(TravelTo(0));
+    EXPECT_EQ(Game.AtGarden, 1);
+    EXPECT_EQ(Game.DaysLeft, 28);
+}
+
+TEST_F(TravelTest, InterestByTheTwoRules)
+{
+    struct Case {
+        std::int32_t debt, cash, expected;
+    };
+    const Case cases[] = {
+        { 5500, 2000, 6050 }, { 5500, 10000, 5700 }, { 5500, 5500, 6050 }, { 5500, 5501, 5610 }, { 0, 100, 0 },
+        { -5, 100, -5 }, { 9, 0, 9 }, { 9, 5, 9 }, { 2147483000, 0, 2147483647 }, // would wrap past the 32-bit range
+    };
+    for (const Case &c : cases) {
+        Game.Debt = c.debt;
+        Game.Cash = c.cash;
+        AddInterest();
+        EXPECT_EQ(Game.Debt, c.expected) << c.debt << " " << c.cash;
+    }
+}
+
+TEST_F(TravelTest, TheDogCatcherComesFourTimesThenNothingHappensOnThoseMoves)
+{
+    clock.now = ClockWhere([](std::uint32_t ms) {
+        // A move's reseeds share one seed, so a late catcher draw goes with a late event roll.
+        std::uint32_t s = ms;
+        DrawAfter(s, 60);
+        return CatcherMove(ms) && First(ms, 130) + 7 >= 128 && DrawAfter(s, 40) + 1 > 36;
+    });
+    for (int visit = 1; visit <= 4; ++visit) {
+        EXPECT_TRUE(TravelTo(std::uint8_t(visit % 2))) << visit;
+        EXPECT_EQ(Game.CatcherVisits, visit);
+    }
+    const auto prices = Game.Prices;
+    Game.Prices.fill(1);
+    Game.Cash = 5000; // enough for the coat this clock would offer
+    EXPECT_FALSE(TravelTo(4));
+    EXPECT_EQ(Game.CatcherVisits, 5);
+    EXPECT_EQ(Game.DaysLeft, 26); // the day and the prices still change
+    EXPECT_EQ(Game.Prices, prices); // drawn again: the frozen clock gives the same day
+    // The butcher's scraps and the coat this clock would bring did not come.
+    EXPECT_EQ(Game.Cash, 5000);
+    EXPECT_EQ(Game.Stock[7], 0);
+    EXPECT_EQ(Game.FoundItemsCount, 0);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(TravelTest, LicenceOfferContinuesTheSequenceAndNeedsTheCash)
+{
+    // cost = RandomBelow(200) + 501 from the current seed, with no reseed.
+    std::uint32_t s = 777;
+    const std::int32_t cost = std::int32_t(DrawAfter(s, 200)) + 501;
+    SetRandomSeed(777);
+    Game.Cash = cost - 1;
+    EXPECT_FALSE(OfferLicenceTag());
+    EXPECT_EQ(RandomSeed(), s); // the draw is made even without an offer
+    EXPECT_TRUE(prompts.shown.empty());
+
+    SetRandomSeed(777);
+    Game.Cash = cost;
+    prompts.yesNo = { Answer::Yes };
+    EXPECT_TRUE(OfferLicenceTag());
+    EXPECT_EQ(Game.Cash, 0);
+    EXPECT_EQ(Game.HasLicenceTag, 1);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, "confirm");
+    EXPECT_EQ(
+        prompts.shown[0].text, "Psst! Do you want to buy a Licence Tag?\r\rIt will cost you $" + std::to_string(cost));
+
+    SetRandomSeed(777);
+    Game.Cash = 5000;
+    Game.HasLicenceTag = 0;
+    prompts.yesNo = { Answer::No };
+    EXPECT_FALSE(OfferLicenceTag());
+    EXPECT_EQ(Game.Cash, 5000);
+    EXPECT_EQ(Game.HasLicenceTag, 0);
+}
