@@ -14,43 +14,6 @@ using namespace barkmoor::testing;
 
 namespace {
 
-bool InEventRange(std::uint32_t roll)
-{
-    const std::pair<std::uint32_t, std::uint32_t> ranges[]
-        = { { 10, 13 }, { 18, 22 }, { 32, 35 }, { 48, 52 }, { 68, 69 }, { 75, 78 }, { 82, 84 }, { 128, 134 } };
-    for (const auto &[low, high] : ranges)
-        if (roll >= low && roll <= high)
-            return true;
-    return false;
-}
-
-// A clock value at which every Reseed of a move gives the same seed with these first draws.
-std::uint32_t ClockWhere(const std::function<bool(std::uint32_t)> &wanted)
-{
-    for (std::uint32_t ms = 0; ms < 86'400'000u; ++ms)
-        if (wanted(ms))
-            return ms;
-    ADD_FAILURE() << "no clock value found";
-    return 0;
-}
-
-std::uint32_t First(std::uint32_t ms, std::uint32_t n)
-{
-    return DrawAfter(ms, n);
-}
-
-// A move on which neither a happening nor news nor the Dog Catcher comes.
-bool QuietMove(std::uint32_t ms)
-{
-    if (First(ms, 50) + 1 > 44 || InEventRange(First(ms, 130) + 7))
-        return false;
-    std::uint32_t s = ms;
-    const std::uint32_t news = DrawAfter(s, 60) + 1;
-    if ((news >= 10 && news <= 19) || (news >= 40 && news <= 49))
-        return false;
-    return DrawAfter(s, 40) + 1 <= 36;
-}
-
 bool CatcherMove(std::uint32_t ms)
 {
     return First(ms, 50) + 1 >= 45;

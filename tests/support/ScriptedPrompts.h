@@ -6,6 +6,7 @@
 #include "Random.h"
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -128,6 +129,45 @@ inline std::uint32_t FindDraws(std::initializer_list<Draw> draws, std::uint32_t 
             return ms;
     }
     return 86'400'000u;
+}
+
+// Whether a place-event roll lands on one of the eight happenings.
+inline bool InEventRange(std::uint32_t roll)
+{
+    const std::pair<std::uint32_t, std::uint32_t> ranges[]
+        = { { 10, 13 }, { 18, 22 }, { 32, 35 }, { 48, 52 }, { 68, 69 }, { 75, 78 }, { 82, 84 }, { 128, 134 } };
+    for (const auto &[low, high] : ranges)
+        if (roll >= low && roll <= high)
+            return true;
+    return false;
+}
+
+// The first clock value that passes the test; under a frozen clock every Reseed of a move
+// restarts from it, so a move's first draws all come from one seed.
+inline std::uint32_t ClockWhere(const std::function<bool(std::uint32_t)> &wanted)
+{
+    for (std::uint32_t ms = 0; ms < 86'400'000u; ++ms)
+        if (wanted(ms))
+            return ms;
+    return 86'400'000u;
+}
+
+// The first draw of RandomBelow(n) after a Reseed at ms.
+inline std::uint32_t First(std::uint32_t ms, std::uint32_t n)
+{
+    return DrawAfter(ms, n);
+}
+
+// A move on which neither a happening nor news nor the Dog Catcher comes.
+inline bool QuietMove(std::uint32_t ms)
+{
+    if (First(ms, 50) + 1 > 44 || InEventRange(First(ms, 130) + 7))
+        return false;
+    std::uint32_t s = ms;
+    const std::uint32_t news = DrawAfter(s, 60) + 1;
+    if ((news >= 10 && news <= 19) || (news >= 40 && news <= 49))
+        return false;
+    return DrawAfter(s, 40) + 1 <= 36;
 }
 
 } // namespace barkmoor::testing

@@ -5,9 +5,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 namespace barkmoor::testing {
@@ -71,7 +73,7 @@ ModalScript &ModalScript::Query(const QString &typed, bool ok, QStringList *prom
 
 void ModalScript::Poll()
 {
-    if (steps.empty())
+    if (steps.empty() || acting)
         return;
     QWidget *window = VisibleWindow(steps.front().name);
     if (!window || QApplication::activeModalWidget() != window)
@@ -79,7 +81,15 @@ void ModalScript::Poll()
     Step step = std::move(steps.front());
     steps.pop_front();
     seen << step.name;
-    step.action(window);
+    // Acted on from a fresh zero timer: Qt never re-enters a timer's own handler, so an
+    // action that opens another modal window would otherwise stop the polling.
+    QPointer<QWidget> target(window);
+    acting = true;
+    QTimer::singleShot(0, [this, target, action = std::move(step.action)] {
+        acting = false; // the action may open the next window itself
+        if (target)
+            action(target);
+    });
 }
 
 QWidget *VisibleWindow(const QString &objectName)
@@ -96,6 +106,13 @@ QString MessageText(QWidget *box)
     if (auto *message = qobject_cast<QMessageBox *>(box))
         return message->text();
     return {};
+}
+
+void SaveGrab(QWidget *widget, const QString &file)
+{
+    const QString dir = qEnvironmentVariable("BARKMOOR_GRAB_DIR");
+    if (!dir.isEmpty())
+        widget->grab().save(QDir(dir).filePath(file));
 }
 
 void ClickButton(QWidget *window, const QString &text)

@@ -65,6 +65,7 @@ private:
     std::deque<Step> steps;
     QStringList seen;
     QTimer *timer;
+    bool acting = false;
 };
 
 // The visible top-level window with this object name, or nullptr.
@@ -72,6 +73,8 @@ QWidget *VisibleWindow(const QString &objectName);
 
 // The text a message window shows, with its line breaks as shown.
 QString MessageText(QWidget *box);
+// Saves a picture of the widget when BARKMOOR_GRAB_DIR names a folder, for looking at.
+void SaveGrab(QWidget *widget, const QString &file);
 // Clicks the button with this text (access-key ampersands ignored) in a window.
 void ClickButton(QWidget *window, const QString &text);
 
