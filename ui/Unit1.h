@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class QListWidget;
+
 namespace Ui {
 class TSnorfleMain;
 }
@@ -25,6 +27,9 @@ public:
     void UpdateGame();
     void NewGame();
     void soundselection();
+    // Trading clicks on a row of the stock and price columns.
+    void SellBoxClick();
+    void BuyBoxClick();
 
     QPixmap DogPicture() const;
     QPixmap TitlePicture() const;
@@ -35,6 +40,8 @@ protected:
 
 private:
     void FillColumns();
+    // After a trade or a refusal: no row stays picked and the keyboard goes back to Trot.
+    void CloseTrade(QListWidget *list);
 
     std::unique_ptr<Ui::TSnorfleMain> ui;
 };
