@@ -69,6 +69,17 @@ public:
     }
 };
 
+// The game's own message windows centre their buttons under the text and keep them in the
+// order added (Yes left of No), also on desktops that would arrange them otherwise.
+void CentreButtonsInAddedOrder(QMessageBox &box)
+{
+    auto *buttons = box.findChild<QDialogButtonBox *>();
+    auto *order = new AddedOrderStyle;
+    order->setParent(&box);
+    buttons->setStyle(order);
+    buttons->setCenterButtons(true);
+}
+
 // A Yes/No box that only a button can close: Esc and the close box are ignored.
 class AnswerOnlyBox final : public PromptBox {
 public:
@@ -93,6 +104,7 @@ void QtPrompter::ShowNote(const std::string &text)
     PromptBox box(Owner());
     PrepareMessageBox(box, ShowNoteName, QApplication::applicationName(), text);
     box.setIcon(QMessageBox::NoIcon);
+    CentreButtonsInAddedOrder(box);
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
@@ -104,10 +116,7 @@ Answer QtPrompter::ConfirmYesNo(const std::string &text)
     PromptBox box(Owner());
     PrepareMessageBox(box, ConfirmYesNoName, QStringLiteral("Information"), text);
     box.setIcon(QMessageBox::Information);
-    // Yes stands left of No here, also on desktops that would put No first.
-    auto *order = new AddedOrderStyle;
-    order->setParent(&box);
-    box.findChild<QDialogButtonBox *>()->setStyle(order);
+    CentreButtonsInAddedOrder(box);
     QPushButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
