@@ -125,25 +125,30 @@ TEST_F(PromptTest, ShowNoteClosesEveryWayAndKeepsItsLineBreaks)
     }
 }
 
-// Over an active dialog the note still carries the application's caption, and stands over it.
+// Over an active dialog the note still carries the application's caption, and stands over
+// it, yet opens in the middle of the screen rather than over the dialog.
 TEST_F(PromptTest, ShowNoteOverADialogKeepsTheApplicationCaption)
 {
     QDialog dialog;
     dialog.setWindowTitle(QStringLiteral("Top Dog's Den"));
     dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setGeometry(10, 10, 200, 100);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     ModalScript script;
     QString caption;
     QWidget *owner = nullptr;
+    bool centred = false;
     script.Expect(QLatin1String(ShowNoteName), [&](QWidget *w) {
         caption = w->windowTitle();
         owner = w->parentWidget();
+        centred = CentredOnScreen(w);
         ClickButton(w, QStringLiteral("OK"));
     });
     ShowNote("Woof!  You have no Slippers to sell");
     EXPECT_EQ(caption, QStringLiteral("Barkmoor"));
     EXPECT_EQ(owner, &dialog);
+    EXPECT_TRUE(centred);
 }
 
 // A long message wraps rather than widening the window past half the screen.
