@@ -245,7 +245,7 @@ TEST_F(TradeWindowTest, ClickThatPicksNoRowDoesNothing)
     EXPECT_EQ(Game.Stock[Slippers], 4);
 }
 
-// From the keyboard: arrows only move the highlight, Enter picks the row.
+// From the keyboard: arrows only move the highlight, Enter or Space picks the row.
 TEST_F(TradeWindowTest, EnterPicksTheCurrentRowArrowsDoNot)
 {
     QListWidget *buy = List("BuyBox");
@@ -264,4 +264,10 @@ TEST_F(TradeWindowTest, EnterPicksTheCurrentRowArrowsDoNot)
     EXPECT_EQ(Game.Stock[RawhideBones], 1);
     EXPECT_EQ(Game.Cash, 2000 - 345);
     EXPECT_EQ(SnorfleMain->focusWidget(), Trot());
+
+    buy->setFocus();
+    buy->setCurrentRow(MilkBones);
+    QTest::keyClick(buy, Qt::Key_Space);
+    EXPECT_EQ(script.Seen().size(), 2);
+    EXPECT_EQ(buy->currentRow(), MilkBones);
 }
