@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 
@@ -42,10 +44,46 @@ void PrepareMessageBox(QMessageBox &box, const char *name, const QString &captio
     box.setFont(GameFont());
 }
 
-// A Yes/No box that only a button can close: Esc and the close box are ignored.
-class AnswerOnlyBox final : public QMessageBox {
+// A message box that opens in the middle of the screen, not over its owner.
+class PromptBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        CentreOnScreen(*this);
+    }
+};
+
+// Keeps buttons in the order they were added, whatever order the desktop prefers.
+class AddedOrderStyle final : public QProxyStyle {
+public:
+    int styleHint(
+        StyleHint hint, const QStyleOption *option, const QWidget *widget, QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_DialogButtonLayout)
+            return QDialogButtonBox::WinLayout;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// The game's own message windows centre their buttons under the text and keep them in the
+// order added (Yes left of No), also on desktops that would arrange them otherwise.
+void CentreButtonsInAddedOrder(QMessageBox &box)
+{
+    auto *buttons = box.findChild<QDialogButtonBox *>();
+    auto *order = new AddedOrderStyle;
+    order->setParent(&box);
+    buttons->setStyle(order);
+    buttons->setCenterButtons(true);
+}
+
+// A Yes/No box that only a button can close: Esc and the close box are ignored.
+class AnswerOnlyBox final : public PromptBox {
+public:
+    using PromptBox::PromptBox;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override
@@ -54,7 +92,7 @@ protected:
             event->accept();
             return;
         }
-        QMessageBox::keyPressEvent(event);
+        PromptBox::keyPressEvent(event);
     }
     void closeEvent(QCloseEvent *event) override { event->ignore(); }
 };
@@ -63,9 +101,10 @@ protected:
 
 void QtPrompter::ShowNote(const std::string &text)
 {
-    QMessageBox box(Owner());
+    PromptBox box(Owner());
     PrepareMessageBox(box, ShowNoteName, QApplication::applicationName(), text);
     box.setIcon(QMessageBox::NoIcon);
+    CentreButtonsInAddedOrder(box);
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
@@ -74,9 +113,10 @@ void QtPrompter::ShowNote(const std::string &text)
 
 Answer QtPrompter::ConfirmYesNo(const std::string &text)
 {
-    QMessageBox box(Owner());
+    PromptBox box(Owner());
     PrepareMessageBox(box, ConfirmYesNoName, QStringLiteral("Information"), text);
     box.setIcon(QMessageBox::Information);
+    CentreButtonsInAddedOrder(box);
     QPushButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);

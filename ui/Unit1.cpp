@@ -3,6 +3,7 @@
 
 #include "GameCore.h"
 #include "Platform.h"
+#include "Trade.h"
 #include "Unit3.h"
 #include "WindowStyle.h"
 #include "ui_Unit1.h"
@@ -10,7 +11,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QListWidget>
+
+#include <functional>
 
 namespace barkmoor {
 
@@ -35,6 +39,47 @@ void FillColumn(QListWidget *list, const QStringList &rows)
         item->setSizeHint(QSize(list->width(), RowHeight));
     }
 }
+
+// The row the player picked, or -1 when the click left none selected.
+int PickedRow(const QListWidget *list)
+{
+    const QListWidgetItem *item = list->currentItem();
+    return item && item->isSelected() ? list->row(item) : -1;
+}
+
+// Enter, Return or Space on a column picks its current row, as a click does. The arrow
+// keys only move the highlight: a prompt on every step would make the rows unreachable.
+class RowPickKeys final : public QObject {
+public:
+    RowPickKeys(QListWidget *list, std::function<void()> pick)
+        : QObject(list)
+        , list(list)
+        , pick(std::move(pick))
+    {
+        list->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != list || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter && key->key() != Qt::Key_Space)
+            return false;
+        if (QListWidgetItem *item = list->currentItem()) {
+            item->setSelected(true);
+            pick();
+        }
+        return true;
+    }
+
+private:
+    QListWidget *list;
+    std::function<void()> pick;
+};
 
 } // namespace
 
@@ -64,6 +109,10 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
         for (int row = 0; row < list->count(); ++row)
             list->item(row)->setSizeHint(QSize(list->width(), RowHeight));
     }
+    connect(ui->SellBox, &QListWidget::itemClicked, this, &TSnorfleMain::SellBoxClick);
+    connect(ui->BuyBox, &QListWidget::itemClicked, this, &TSnorfleMain::BuyBoxClick);
+    new RowPickKeys(ui->SellBox, [this] { SellBoxClick(); });
+    new RowPickKeys(ui->BuyBox, [this] { BuyBoxClick(); });
     ui->TrotBttn->setFocus();
 
     connect(ui->Exit2, &QAction::triggered, this, &TSnorfleMain::Exit2Click);
@@ -176,6 +225,38 @@ void TSnorfleMain::WebSite1Click()
 void TSnorfleMain::About1Click()
 {
     aboutbox->exec();
+}
+
+void TSnorfleMain::BuyBoxClick()
+{
+    const int item = PickedRow(ui->BuyBox);
+    if (item < 0)
+        return;
+    const TradeOutcome outcome = BuyGoods(item);
+    if (outcome == TradeOutcome::Cancelled)
+        return;
+    if (outcome == TradeOutcome::Traded)
+        UpdateGame();
+    CloseTrade(ui->BuyBox);
+}
+
+void TSnorfleMain::SellBoxClick()
+{
+    const int item = PickedRow(ui->SellBox);
+    if (item < 0)
+        return;
+    const TradeOutcome outcome = SellGoods(item);
+    if (outcome == TradeOutcome::Cancelled)
+        return;
+    if (outcome == TradeOutcome::Traded)
+        UpdateGame();
+    CloseTrade(ui->SellBox);
+}
+
+void TSnorfleMain::CloseTrade(QListWidget *list)
+{
+    list->clearSelection();
+    ui->TrotBttn->setFocus();
 }
 
 void TSnorfleMain::closeEvent(QCloseEvent *event)

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class QListWidget;
+
 namespace Ui {
 class TSnorfleMain;
 }
@@ -28,6 +30,9 @@ public:
     void UpdateGame();
     void NewGame();
     void soundselection();
+    // Trading clicks on a row of the stock and price columns.
+    void SellBoxClick();
+    void BuyBoxClick();
 
     // Menu commands. The check items are already ticked or unticked by the menu when
     // these run, as a menu tick turns over when it is chosen.
@@ -52,6 +57,8 @@ protected:
 private:
     void FillColumns();
     void ChooseGameLength(QAction *chosen, std::int32_t days);
+    // After a trade or a refusal: no row stays picked and the keyboard goes back to Trot.
+    void CloseTrade(QListWidget *list);
 
     std::unique_ptr<Ui::TSnorfleMain> ui;
 };
