@@ -3,8 +3,14 @@
 
 #include "GameCore.h"
 #include "Platform.h"
+#include "Prompts.h"
 #include "Trade.h"
+#include "Travel.h"
+#include "Unit2.h"
 #include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
 #include "WindowStyle.h"
 #include "ui_Unit1.h"
 
@@ -25,6 +31,8 @@ namespace {
 constexpr int ClientWidth = 364;
 constexpr int ClientHeight = 339;
 constexpr int RowHeight = 13;
+const QString EndCaption = QStringLiteral("End");
+const std::string FinancesTitle = "Barkmoor - Finances";
 
 QString Dollars(std::int32_t amount)
 {
@@ -122,6 +130,8 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
     connect(ui->HelpTopics1, &QAction::triggered, this, &TSnorfleMain::HelpTopics1Click);
     connect(ui->WebSite1, &QAction::triggered, this, &TSnorfleMain::WebSite1Click);
     connect(ui->About1, &QAction::triggered, this, &TSnorfleMain::About1Click);
+    connect(ui->EndCurrentGame1, &QAction::triggered, this, &TSnorfleMain::EndCurrentGame1Click);
+    connect(ui->TrotBttn, &QPushButton::clicked, this, &TSnorfleMain::TrotBttnClick);
 }
 
 TSnorfleMain::~TSnorfleMain() = default;
@@ -175,6 +185,64 @@ void TSnorfleMain::FillColumns()
     }
     FillColumn(ui->SellBox, stock);
     FillColumn(ui->BuyBox, prices);
+}
+
+void TSnorfleMain::TrotBttnClick()
+{
+    if (ui->TrotBttn->text() == EndCaption) {
+        GameOver();
+        return;
+    }
+    travel->exec();
+    UpdateGame();
+    if (Game.AtGarden == 1) {
+        RepayDebt();
+        Game.AtGarden = 0;
+        BankVisit();
+        if (Game.HasLicenceTag == 0)
+            GetLicence();
+    }
+    if (Game.DaysLeft < 1 && Game.LastDayWarned == 0) {
+        ShowNote("You're on the last day Snorfle, better sell what you can");
+        Game.LastDayWarned = 1;
+        ui->TrotBttn->setText(EndCaption);
+    }
+    if (Game.HealthGone == 1 || Game.DaysLeft < 0)
+        GameOver();
+}
+
+void TSnorfleMain::RepayDebt()
+{
+    if (AskTitled("Do you want to visit the Top Dog?", FinancesTitle) != Answer::No) {
+        TopDogBox->exec();
+        UpdateGame();
+    }
+}
+
+void TSnorfleMain::BankVisit()
+{
+    if (AskTitled("Do you want to visit the Saving & Bone Bank?", FinancesTitle) != Answer::No) {
+        SavingBankBox->exec();
+        UpdateGame();
+    }
+}
+
+void TSnorfleMain::GetLicence()
+{
+    if (OfferLicenceTag())
+        UpdateGame();
+}
+
+void TSnorfleMain::GameOver()
+{
+    GameOverBox->exec();
+    if (Game.NewGameRequested == 1)
+        NewGame();
+}
+
+void TSnorfleMain::EndCurrentGame1Click()
+{
+    GameOver();
 }
 
 void TSnorfleMain::Exit2Click()

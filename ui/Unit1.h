@@ -34,6 +34,13 @@ public:
     void SellBoxClick();
     void BuyBoxClick();
 
+    // The day's turn and the end of a game.
+    void TrotBttnClick();
+    void RepayDebt();
+    void BankVisit();
+    void GetLicence();
+    void GameOver();
+
     // Menu commands. The check items are already ticked or unticked by the menu when
     // these run, as a menu tick turns over when it is chosen.
     void Exit2Click();
@@ -43,6 +50,7 @@ public:
     void HelpTopics1Click();
     void WebSite1Click();
     void About1Click();
+    void EndCurrentGame1Click();
 
     // The help file Help Topics opens: barkmoor.hlp in the running program's folder.
     static QString HelpFilePath();
