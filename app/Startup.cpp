@@ -2,6 +2,9 @@
 #include "Startup.h"
 
 #include "Unit1.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,10 +23,21 @@ void CreateWindows()
 {
     SnorfleMain = new TSnorfleMain;
     SnorfleMain->FormCreate();
+    TopDogBox = new TTopDogBox;
+    TopDogBox->FormCreate();
+    SavingBankBox = new TSavingBankBox;
+    SavingBankBox->FormCreate();
+    GameOverBox = new TGameOverBox;
 }
 
 void DestroyWindows()
 {
+    delete GameOverBox;
+    GameOverBox = nullptr;
+    delete SavingBankBox;
+    SavingBankBox = nullptr;
+    delete TopDogBox;
+    TopDogBox = nullptr;
     delete SnorfleMain;
     SnorfleMain = nullptr;
 }
