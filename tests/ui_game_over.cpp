@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
-#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>

@@ -403,18 +403,3 @@ TEST_F(MoneyWindowTest, BankThroughTheWindow)
     EXPECT_EQ(Game.Savings, 10000);
     EXPECT_EQ(Game.WithdrewThisVisit, 1);
 }
-
-// Esc and the window manager's close leave the den open: only "Leave" ends a visit.
-TEST_F(MoneyWindowTest, OnlyLeaveClosesTheWindow)
-{
-    ModalScript script;
-    script.Expect(QStringLiteral("SavingBankBox"), [](QWidget *box) {
-        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(box, &esc);
-        box->close();
-        EXPECT_TRUE(box->isVisible());
-        ClickButton(box, QStringLiteral("Leave"));
-    });
-    SavingBankBox->exec();
-    EXPECT_TRUE(script.Finished());
-}
