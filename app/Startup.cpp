@@ -4,6 +4,9 @@
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
 #include "Unit7.h"
 
 #include <QApplication>
@@ -12,8 +15,7 @@
 namespace barkmoor {
 namespace {
 
-template<class Window>
-void Destroy(Window *&window)
+template<class Window> void Destroy(Window *&window)
 {
     delete window;
     window = nullptr;
@@ -27,6 +29,9 @@ void SetUpApplication(QApplication &application)
     application.setApplicationName(QStringLiteral("Barkmoor"));
     application.setApplicationVersion(QStringLiteral("1.00b"));
     application.setWindowIcon(QIcon(QStringLiteral(":/icon.bmp")));
+    // Only closing the main window ends the game; a prompt closing while the main window
+    // is hidden (the high-score name) must not look like the last window going.
+    application.setQuitOnLastWindowClosed(false);
 }
 
 void CreateWindows()
@@ -35,6 +40,11 @@ void CreateWindows()
     SnorfleMain->FormCreate();
     travel = new Ttravel;
     travel->FormCreate();
+    TopDogBox = new TTopDogBox;
+    TopDogBox->FormCreate();
+    SavingBankBox = new TSavingBankBox;
+    SavingBankBox->FormCreate();
+    GameOverBox = new TGameOverBox; // takes its pictures each time it shows
     Warden = new TWarden;
     Warden->FormCreate();
     aboutbox = new Taboutbox;
@@ -46,6 +56,9 @@ void DestroyWindows()
     // Dialogs first: they are children of the main window and their pointers must not dangle.
     Destroy(aboutbox);
     Destroy(Warden);
+    Destroy(GameOverBox);
+    Destroy(SavingBankBox);
+    Destroy(TopDogBox);
     Destroy(travel);
     Destroy(SnorfleMain);
 }

@@ -1,0 +1,300 @@
+// The game-over window: what it shows after a game, the name prompt standing alone on the
+// screen, and its two ways out, one of which must really end the program.
+#include "WindowTesting.h"
+
+#include "Unit1.h"
+#include "Unit6.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+using namespace barkmoor;
+using namespace barkmoor::testing;
+
+namespace {
+
+void Grab(QWidget *widget, const QString &file)
+{
+    const QString dir = qEnvironmentVariable("BARKMOOR_GRAB_DIR");
+    if (!dir.isEmpty())
+        widget->grab().save(QDir(dir).filePath(file));
+}
+
+// Centred on the screen, give or take the rounding of an odd size.
+bool Centred(QWidget *window)
+{
+    const QPoint off = window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    return std::abs(off.x()) <= 2 && std::abs(off.y()) <= 2;
+}
+
+QString Text(QWidget *window, const char *name)
+{
+    if (auto *label = window->findChild<QLabel *>(QLatin1String(name)))
+        return label->text();
+    if (auto *button = window->findChild<QPushButton *>(QLatin1String(name)))
+        return button->text();
+    ADD_FAILURE() << "no control " << name;
+    return {};
+}
+
+// The three table rows as "score|name|date".
+QStringList Rows(QWidget *box)
+{
+    return { Text(box, "score1") + '|' + Text(box, "Name1") + '|' + Text(box, "Date1"),
+        Text(box, "Score2") + '|' + Text(box, "Name2") + '|' + Text(box, "Date2"),
+        Text(box, "Score3") + '|' + Text(box, "Name3") + '|' + Text(box, "Date3") };
+}
+
+// The system's short date; month/day/two-digit year where the system sets no locale.
+QString Today()
+{
+    if (QLocale::system().language() == QLocale::C)
+        return QDate::currentDate().toString(QStringLiteral("M/d/yy"));
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+QStringList VisibleWindows()
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            names << w->objectName();
+    return names;
+}
+
+void EndGameWith(std::int32_t cash, std::int32_t savings, std::int32_t debt)
+{
+    Game.Cash = cash;
+    Game.Savings = savings;
+    Game.Debt = debt;
+}
+
+// Counts the requests to end the program that reach the application object.
+class QuitCounter final : public QObject {
+public:
+    QuitCounter() { qApp->installEventFilter(this); }
+    ~QuitCounter() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject *target, QEvent *event) override
+    {
+        if (target == qApp && event->type() == QEvent::Quit)
+            ++quits;
+        return false;
+    }
+    int quits = 0;
+};
+
+class GameOverTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        MakeWindows();
+        SnorfleMain->show();
+    }
+};
+
+} // namespace
+
+// A lost game: layout, score with its sign, the starting table, the verdict, no prompt;
+// "New Game" asks for a new game and brings the main window back.
+TEST_F(GameOverTest, LostGameAndNewGame)
+{
+    QWidget *w = GameOverBox;
+    EXPECT_EQ(w->objectName(), QStringLiteral("GameOverBox"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Barkmoor - Game Over"));
+    EXPECT_EQ(w->size(), QSize(353, 332));
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowCloseButtonHint);
+    const std::pair<const char *, QRect> places[] = {
+        { "Image1", { 24, 8, 69, 102 } },
+        { "Image2", { 112, 16, 187, 37 } },
+        { "Label2", { 136, 64, 145, 13 } },
+        { "Label4", { 136, 88, 75, 13 } },
+        { "totalcash", { 216, 88, 65, 13 } },
+        { "endgamemessage", { 18, 120, 321, 33 } },
+        { "HeaderControl2", { 16, 160, 329, 17 } },
+        { "score1", { 18, 184, 73, 13 } },
+        { "Score2", { 18, 200, 73, 13 } },
+        { "Score3", { 18, 216, 73, 13 } },
+        { "Name1", { 104, 184, 169, 13 } },
+        { "Name3", { 104, 216, 169, 13 } },
+        { "Date1", { 288, 184, 57, 13 } },
+        { "Date3", { 288, 216, 57, 13 } },
+        { "Bevel1", { 16, 232, 329, 9 } },
+        { "Label1", { 18, 256, 321, 13 } },
+        { "exitgamebttn", { 88, 280, 75, 25 } },
+        { "newgamebttn", { 192, 280, 75, 25 } },
+        { "Label8", { 8, 314, 337, 13 } },
+    };
+    for (const auto &[name, rect] : places)
+        EXPECT_EQ(w->findChild<QWidget *>(QLatin1String(name))->geometry(), rect) << name;
+    auto *header = w->findChild<QHeaderView *>(QStringLiteral("HeaderControl2"));
+    ASSERT_EQ(header->count(), 3);
+    EXPECT_FALSE(header->isEnabled());
+    EXPECT_FALSE(header->sectionsClickable());
+    const std::pair<const char *, int> sections[] = { { "Score", 80 }, { "The Top Snorfle", 190 }, { "Date", 60 } };
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(header->model()->headerData(i, Qt::Horizontal).toString(), QLatin1String(sections[i].first));
+        EXPECT_EQ(header->sectionSize(i), sections[i].second);
+    }
+    EXPECT_TRUE(w->findChild<QLabel *>(QStringLiteral("endgamemessage"))->wordWrap());
+
+    EndGameWith(2000, 0, 5500);
+    ModalScript script;
+    script.Expect(QStringLiteral("GameOverBox"), [](QWidget *box) {
+        EXPECT_FALSE(SnorfleMain->isVisible());
+        EXPECT_EQ(Text(box, "Label2"), QStringLiteral("Game Over"));
+        EXPECT_EQ(Text(box, "Label4"), QStringLiteral("Final Score:"));
+        EXPECT_EQ(Text(box, "totalcash"), QStringLiteral("$-3500"));
+        EXPECT_EQ(Text(box, "endgamemessage"),
+            QStringLiteral("Did you roll in something or is that your score that stinks!"));
+        EXPECT_EQ(Rows(box),
+            (QStringList {
+                "750000|The Dog Catcher|04/23/00", "500000|The Alley Cat|04/23/00", "250000|Your Owner|04/23/00" }));
+        EXPECT_EQ(Text(box, "Label1"), QStringLiteral("Saving of scores is not available in this version"));
+        EXPECT_EQ(Text(box, "exitgamebttn"), QStringLiteral("Exit Game"));
+        EXPECT_EQ(Text(box, "newgamebttn"), QStringLiteral("New Game"));
+        EXPECT_EQ(box->findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().toImage(),
+            SnorfleMain->TitlePicture().toImage());
+        EXPECT_TRUE(Centred(box));
+        Grab(box, QStringLiteral("gameover_lost.png"));
+        ClickButton(box, QStringLiteral("New Game"));
+    });
+    GameOverBox->exec();
+    EXPECT_EQ(script.Seen(), QStringList { "GameOverBox" });
+    EXPECT_EQ(Game.NewGameRequested, 1);
+    EXPECT_FALSE(GameOverBox->isVisible());
+    EXPECT_TRUE(SnorfleMain->isVisible());
+}
+
+// Three good games in one process, each naming itself differently: the prompt stands
+// alone on the screen, a long name is cut, an empty name is kept, Cancel keeps the
+// default; every showing rebuilds the rows and the verdict, and a score of 0 has none.
+TEST_F(GameOverTest, HighScoresAcrossGames)
+{
+    const QString today = Today();
+    QStringList prompts;
+    auto expectAlone = [](QWidget *prompt) {
+        EXPECT_EQ(VisibleWindows(), QStringList { "QueryValue" });
+        EXPECT_EQ(
+            prompt->findChild<QLineEdit *>(QStringLiteral("Value"))->text(), QStringLiteral("Unclaimed High Score"));
+        Grab(prompt, QStringLiteral("gameover_prompt.png"));
+    };
+
+    EndGameWith(700000, 200000, 100000);
+    ModalScript first;
+    first.Expect(QStringLiteral("QueryValue"), [&](QWidget *prompt) { expectAlone(prompt); })
+        .Query(QStringLiteral("Sir Barksalot the Third"), true, &prompts)
+        .Expect(QStringLiteral("GameOverBox"), [&](QWidget *box) {
+            EXPECT_EQ(Text(box, "totalcash"), QStringLiteral("$800000"));
+            EXPECT_EQ(Rows(box),
+                (QStringList { "800000|Sir Barksalot the Th|" + today, "750000|The Dog Catcher|04/23/00",
+                    "500000|The Alley Cat|04/23/00" }));
+            EXPECT_EQ(
+                Text(box, "endgamemessage"), QStringLiteral("Not bad, now be a good dog and fetch the newspaper."));
+            Grab(box, QStringLiteral("gameover_won.png"));
+            ClickButton(box, QStringLiteral("New Game"));
+        });
+    // The script's first step only looks; the prompt stays for the next step to answer.
+    GameOverBox->exec();
+    ASSERT_TRUE(first.Finished());
+    EXPECT_EQ(prompts, QStringList { "Barkmoor - New Barkmoor High Score|Congratulations, You got a new high score!" });
+
+    SnorfleMain->NewGame();
+    EndGameWith(600000, 0, 0);
+    ModalScript second;
+    second.Query(QString(), true).Expect(QStringLiteral("GameOverBox"), [&](QWidget *box) {
+        EXPECT_EQ(Rows(box),
+            (QStringList {
+                "800000|Sir Barksalot the Th|" + today, "750000|The Dog Catcher|04/23/00", "600000||" + today }));
+        ClickButton(box, QStringLiteral("New Game"));
+    });
+    GameOverBox->exec();
+    ASSERT_TRUE(second.Finished());
+
+    SnorfleMain->NewGame();
+    EndGameWith(790000, 0, 0);
+    ModalScript third;
+    third.Query(QStringLiteral("Typed then cancelled"), false).Expect(QStringLiteral("GameOverBox"), [&](QWidget *box) {
+        EXPECT_EQ(Rows(box),
+            (QStringList { "800000|Sir Barksalot the Th|" + today, "790000|Unclaimed High Score|" + today,
+                "750000|The Dog Catcher|04/23/00" }));
+        ClickButton(box, QStringLiteral("New Game"));
+    });
+    GameOverBox->exec();
+    ASSERT_TRUE(third.Finished());
+
+    // Cash equal to debt: "$0", no prompt, and the last game's verdict is gone.
+    SnorfleMain->NewGame();
+    EndGameWith(5500, 0, 5500);
+    ModalScript fourth;
+    fourth.Expect(QStringLiteral("GameOverBox"), [](QWidget *box) {
+        EXPECT_EQ(Text(box, "totalcash"), QStringLiteral("$0"));
+        EXPECT_EQ(Text(box, "endgamemessage"), QString());
+        ClickButton(box, QStringLiteral("New Game"));
+    });
+    GameOverBox->exec();
+    EXPECT_EQ(fourth.Seen(), QStringList { "GameOverBox" });
+}
+
+// "Exit Game" inside the application's own event loop: the loop must really end, with the
+// main window closed, rather than the game-over window merely closing.
+TEST_F(GameOverTest, ExitGameEndsTheProgram)
+{
+    QuitCounter counter;
+    ModalScript script;
+    script.Expect(QStringLiteral("GameOverBox"), [](QWidget *box) { ClickButton(box, QStringLiteral("Exit Game")); });
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, [] { GameOverBox->exec(); });
+    start.start(0);
+    // Should the loop not end, this stops it with a code that fails the test.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(20'000);
+
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_GE(counter.quits, 1);
+    EXPECT_FALSE(SnorfleMain->isVisible());
+    EXPECT_FALSE(GameOverBox->isVisible());
+    EXPECT_EQ(Game.NewGameRequested, 0);
+}
+
+// With the main window hidden the name prompt is briefly the program's only window; its
+// closing must not end the program (the game-over window showing straight after it
+// withdraws the automatic quit that Qt queues).
+TEST_F(GameOverTest, NamePromptDoesNotEndTheProgram)
+{
+    QuitCounter counter;
+    EndGameWith(900000, 0, 0);
+    ModalScript script;
+    script.Query(QStringLiteral("Rex")).Expect(QStringLiteral("GameOverBox"), [](QWidget *box) {
+        ClickButton(box, QStringLiteral("New Game"));
+    });
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, [] {
+        GameOverBox->exec();
+        QCoreApplication::exit(5);
+    });
+    start.start(0);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(20'000);
+
+    EXPECT_EQ(QApplication::exec(), 5);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(counter.quits, 0);
+    EXPECT_TRUE(SnorfleMain->isVisible());
+    EXPECT_EQ(HighScoreTable[0].Name, "Rex");
+}

@@ -1,0 +1,96 @@
+// Game over: shows the score and the table built by the high-score rules.
+#include "Unit6.h"
+
+#include "GameCore.h"
+#include "HighScores.h"
+#include "Unit1.h"
+#include "WindowStyle.h"
+#include "ui_Unit6.h"
+
+#include <QDate>
+#include <QLocale>
+
+namespace barkmoor {
+
+TGameOverBox *GameOverBox = nullptr;
+
+namespace {
+
+// Today in the system's short date format; a system with no locale of its own gets
+// month/day/two-digit year rather than Qt's neutral "7 Dec 2026", which the date column
+// has no room for.
+QString TodayText()
+{
+    const QLocale system = QLocale::system();
+    const QDate today = QDate::currentDate();
+    if (system.language() == QLocale::C)
+        return today.toString(QStringLiteral("M/d/yy"));
+    return system.toString(today, QLocale::ShortFormat);
+}
+
+} // namespace
+
+TGameOverBox::TGameOverBox(QWidget *parent)
+    : TGameDialog("GameOverBox", parent)
+    , ui(std::make_unique<Ui::TGameOverBox>())
+{
+    ui->setupUi(this);
+    SetUpWindow(353, 332);
+    ui->HeaderControl2->SetSections({ { QStringLiteral("Score"), 80 }, { QStringLiteral("The Top Snorfle"), 190 },
+        { QStringLiteral("Date"), 60 } });
+    connect(ui->exitgamebttn, &QPushButton::clicked, this, &TGameOverBox::exitgamebttnClick);
+    connect(ui->newgamebttn, &QPushButton::clicked, this, &TGameOverBox::newgamebttnClick);
+}
+
+TGameOverBox::~TGameOverBox() = default;
+
+void TGameOverBox::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        FormShow();
+    TGameDialog::setVisible(visible);
+}
+
+void TGameOverBox::FormShow()
+{
+    SnorfleMain->hide();
+    CopyMainPictures(ui->Image1, ui->Image2);
+    ui->totalcash->setText(QStringLiteral("$%1").arg(FinalScore()));
+    TopSnorfleWinner();
+
+    QLabel *const scores[] = { ui->score1, ui->Score2, ui->Score3 };
+    QLabel *const names[] = { ui->Name1, ui->Name2, ui->Name3 };
+    QLabel *const dates[] = { ui->Date1, ui->Date2, ui->Date3 };
+    for (std::size_t entry = 0; entry < HighScoreTable.size(); ++entry) {
+        scores[entry]->setText(QString::number(HighScoreTable[entry].Score));
+        names[entry]->setText(QString::fromStdString(HighScoreTable[entry].Name));
+        dates[entry]->setText(QString::fromStdString(HighScoreTable[entry].Date));
+    }
+
+    ui->endgamemessage->clear();
+    ui->endgamemessage->setText(QString::fromStdString(Verdict(FinalScore())));
+    ui->exitgamebttn->setFocus();
+}
+
+void TGameOverBox::TopSnorfleWinner()
+{
+    RankFinalScore(TodayText().toStdString());
+}
+
+void TGameOverBox::exitgamebttnClick()
+{
+    // The main window's close ends the program once this handler has returned.
+    SnorfleMain->close();
+    CloseWindow();
+}
+
+void TGameOverBox::newgamebttnClick()
+{
+    Game.NewGameRequested = 1;
+    CloseWindow();
+    SnorfleMain->show();
+    SnorfleMain->raise();
+    SnorfleMain->activateWindow();
+}
+
+} // namespace barkmoor

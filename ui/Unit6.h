@@ -1,0 +1,39 @@
+// The game-over window: final score, verdict and the high-score table; exit or play again.
+#pragma once
+
+#include "GameDialog.h"
+
+#include <memory>
+
+namespace Ui {
+class TGameOverBox;
+}
+
+namespace barkmoor {
+
+class TGameOverBox : public TGameDialog {
+    Q_OBJECT
+
+public:
+    explicit TGameOverBox(QWidget *parent = nullptr);
+    ~TGameOverBox() override;
+
+    // Runs on every showing, before the window appears: hides the main window, ranks the
+    // score (the name prompt being the only window on screen) and fills every label.
+    void FormShow();
+    // Ranks the final score into the table and asks the player's name for a place.
+    void TopSnorfleWinner();
+
+    // Shows run FormShow first, whether through exec(), open() or show().
+    void setVisible(bool visible) override;
+
+private:
+    void exitgamebttnClick();
+    void newgamebttnClick();
+
+    std::unique_ptr<Ui::TGameOverBox> ui;
+};
+
+extern TGameOverBox *GameOverBox;
+
+} // namespace barkmoor
