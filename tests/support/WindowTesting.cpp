@@ -92,6 +92,41 @@ void ModalScript::Poll()
     });
 }
 
+Responder::Responder()
+    : timer(new QTimer)
+{
+    timer->setInterval(2);
+    QObject::connect(timer, &QTimer::timeout, [this] { Poll(); });
+    timer->start();
+}
+
+Responder::~Responder()
+{
+    delete timer;
+}
+
+Responder &Responder::On(const QString &objectName, Action action)
+{
+    actions.insert(objectName, std::move(action));
+    return *this;
+}
+
+void Responder::Poll()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (acting || !modal || !actions.contains(modal->objectName()))
+        return;
+    const QString name = modal->objectName();
+    counts[name] += 1;
+    acting = true;
+    QPointer<QWidget> target(modal);
+    QTimer::singleShot(0, [this, target, action = actions.value(name)] {
+        acting = false;
+        if (target && target->isVisible())
+            action(target);
+    });
+}
+
 QWidget *VisibleWindow(const QString &objectName)
 {
     const auto windows = QApplication::topLevelWidgets();

@@ -7,6 +7,7 @@
 #include "QtPrompts.h"
 #include "Random.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -64,6 +65,30 @@ private:
     };
     std::deque<Step> steps;
     QStringList seen;
+    QTimer *timer;
+    bool acting = false;
+};
+
+// Answers whichever of the game's windows comes up, by object name, for as long as it
+// lives: for tests that play on without knowing the order of what happens.
+class Responder {
+public:
+    using Action = std::function<void(QWidget *)>;
+
+    Responder();
+    ~Responder();
+    Responder(const Responder &) = delete;
+    Responder &operator=(const Responder &) = delete;
+
+    Responder &On(const QString &objectName, Action action);
+    // How often each window was answered.
+    int Count(const QString &objectName) const { return counts.value(objectName); }
+
+private:
+    void Poll();
+
+    QHash<QString, Action> actions;
+    QHash<QString, int> counts;
     QTimer *timer;
     bool acting = false;
 };
