@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@ ModalScript::ModalScript()
     : timer(new QTimer)
 {
     timer->setInterval(5);
+    waiting.start();
     QObject::connect(timer, &QTimer::timeout, [this] { Poll(); });
     timer->start();
 }
@@ -73,11 +75,17 @@ ModalScript &ModalScript::Query(const QString &typed, bool ok, QStringList *prom
 
 void ModalScript::Poll()
 {
-    if (steps.empty() || acting)
+    if (steps.empty() || acting) {
+        waiting.restart();
         return;
+    }
     QWidget *window = VisibleWindow(steps.front().name);
-    if (!window || QApplication::activeModalWidget() != window)
+    if (!window || QApplication::activeModalWidget() != window) {
+        if (waiting.elapsed() > StepDeadlineMs)
+            GiveUp();
         return;
+    }
+    waiting.restart();
     Step step = std::move(steps.front());
     steps.pop_front();
     seen << step.name;
@@ -125,6 +133,21 @@ void Responder::Poll()
         if (target && target->isVisible())
             action(target);
     });
+}
+
+void ModalScript::GiveUp()
+{
+    // Fail this test rather than hang the whole run: shut whatever modal window stands in
+    // the way, so the code under test returns.
+    QWidget *modal = QApplication::activeModalWidget();
+    ADD_FAILURE() << "waited in vain for " << steps.front().name.toStdString()
+                  << "; showing instead: " << (modal ? modal->objectName().toStdString() : std::string("nothing"));
+    steps.clear();
+    while ((modal = QApplication::activeModalWidget()))
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->done(QDialog::Rejected);
+        else
+            modal->hide();
 }
 
 QWidget *VisibleWindow(const QString &objectName)

@@ -7,6 +7,7 @@
 #include "QtPrompts.h"
 #include "Random.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -57,7 +58,9 @@ public:
     QStringList Seen() const { return seen; }
 
 private:
+    static constexpr int StepDeadlineMs = 10000;
     void Poll();
+    void GiveUp();
 
     struct Step {
         QString name;
@@ -66,6 +69,7 @@ private:
     std::deque<Step> steps;
     QStringList seen;
     QTimer *timer;
+    QElapsedTimer waiting;
     bool acting = false;
 };
 
