@@ -1,0 +1,91 @@
+// Start-up, the help viewer and the real platform layer. Would catch a dialog created
+// before the main window (no pictures to copy), a window left showing at start, a help
+// viewer that stays blank or silent on a missing file, and a bark that needs a sound card.
+#include "WindowTesting.h"
+
+#include "HelpViewer.h"
+#include "Startup.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "Unit6.h"
+#include "Unit7.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+using namespace barkmoor;
+using namespace barkmoor::testing;
+
+namespace {
+
+class StartupTest : public WindowTest { };
+
+} // namespace
+
+TEST_F(StartupTest, EveryWindowExistsOnceWithThePicturesAndOnlyTheMainOneShows)
+{
+    MakeWindows();
+    SnorfleMain->show();
+    const QList<QDialog *> dialogs { travel, TopDogBox, SavingBankBox, GameOverBox, Warden, aboutbox };
+    const QStringList names { "travel", "TopDogBox", "SavingBankBox", "GameOverBox", "Warden", "aboutbox" };
+    for (int i = 0; i < dialogs.size(); ++i) {
+        ASSERT_NE(dialogs[i], nullptr) << i;
+        EXPECT_EQ(dialogs[i]->objectName(), names[i]);
+        EXPECT_FALSE(dialogs[i]->isVisible()) << names[i].toStdString();
+        EXPECT_EQ(dialogs[i]->parentWidget(), SnorfleMain);
+    }
+    // The game-over window takes its pictures when shown; the others at creation.
+    for (QDialog *dialog :
+        { static_cast<QDialog *>(travel), static_cast<QDialog *>(TopDogBox), static_cast<QDialog *>(SavingBankBox),
+            static_cast<QDialog *>(Warden), static_cast<QDialog *>(aboutbox) }) {
+        EXPECT_EQ(dialog->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().toImage(),
+            SnorfleMain->DogPicture().toImage())
+            << dialog->objectName().toStdString();
+        EXPECT_EQ(dialog->findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().toImage(),
+            SnorfleMain->TitlePicture().toImage());
+    }
+    QStringList visible;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            visible << w->objectName();
+    EXPECT_EQ(visible, QStringList { "SnorfleMain" });
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Barkmoor"));
+}
+
+TEST_F(StartupTest, HelpViewerShowsTheFileOrSaysItIsMissing)
+{
+    const QString beside = TSnorfleMain::HelpFilePath();
+    ASSERT_TRUE(QFile::exists(beside)) << "the build puts barkmoor.hlp beside the program";
+    HelpViewer *viewer = HelpViewer::Open(beside);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_FALSE(viewer->isModal());
+    EXPECT_TRUE(viewer->Browser()->toPlainText().contains(QStringLiteral("Top Dog")));
+    EXPECT_FALSE(viewer->findChild<QLabel *>(QStringLiteral("HelpStatus"))->isVisible());
+
+    QTemporaryDir empty;
+    const QString missing = empty.filePath(QStringLiteral("barkmoor.hlp"));
+    EXPECT_EQ(HelpViewer::Open(missing), viewer); // one viewer, reused
+    EXPECT_TRUE(viewer->Browser()->toPlainText().isEmpty());
+    auto *status = viewer->findChild<QLabel *>(QStringLiteral("HelpStatus"));
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_TRUE(status->text().contains(QStringLiteral("barkmoor.hlp")));
+    viewer->close();
+}
+
+TEST_F(StartupTest, TheRealPlatformStartsAndBarksWithoutASoundDevice)
+{
+    SetPlatform(nullptr); // the Qt-backed services
+    const int outputs = platform().AudioOutputCount();
+    EXPECT_GE(outputs, 0);
+    platform().PlayBark(); // returns at once whether or not anything can sound
+    platform().PlayBark();
+    MakeWindows();
+    EXPECT_EQ(SnorfleMain->findChild<QAction *>(QStringLiteral("Sound1"))->isEnabled(), outputs != 0);
+    EXPECT_EQ(Game.SoundOn, 1);
+}
