@@ -21,13 +21,6 @@ using namespace barkmoor::testing;
 
 namespace {
 
-void Grab(QWidget *widget, const QString &file)
-{
-    const QString dir = qEnvironmentVariable("BARKMOOR_GRAB_DIR");
-    if (!dir.isEmpty())
-        widget->grab().save(QDir(dir).filePath(file));
-}
-
 // Centred on the screen, give or take the rounding of an odd size.
 bool Centred(QWidget *window)
 {
@@ -164,7 +157,7 @@ TEST_F(GameOverTest, LostGameAndNewGame)
         EXPECT_EQ(box->findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().toImage(),
             SnorfleMain->TitlePicture().toImage());
         EXPECT_TRUE(Centred(box));
-        Grab(box, QStringLiteral("gameover_lost.png"));
+        SaveGrab(box, QStringLiteral("gameover_lost.png"));
         ClickButton(box, QStringLiteral("New Game"));
     });
     GameOverBox->exec();
@@ -185,7 +178,7 @@ TEST_F(GameOverTest, HighScoresAcrossGames)
         EXPECT_EQ(VisibleWindows(), QStringList { "QueryValue" });
         EXPECT_EQ(
             prompt->findChild<QLineEdit *>(QStringLiteral("Value"))->text(), QStringLiteral("Unclaimed High Score"));
-        Grab(prompt, QStringLiteral("gameover_prompt.png"));
+        SaveGrab(prompt, QStringLiteral("gameover_prompt.png"));
     };
 
     EndGameWith(700000, 200000, 100000);
@@ -199,7 +192,7 @@ TEST_F(GameOverTest, HighScoresAcrossGames)
                     "500000|The Alley Cat|04/23/00" }));
             EXPECT_EQ(
                 Text(box, "endgamemessage"), QStringLiteral("Not bad, now be a good dog and fetch the newspaper."));
-            Grab(box, QStringLiteral("gameover_won.png"));
+            SaveGrab(box, QStringLiteral("gameover_won.png"));
             ClickButton(box, QStringLiteral("New Game"));
         });
     // The script's first step only looks; the prompt stays for the next step to answer.

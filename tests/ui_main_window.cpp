@@ -36,14 +36,6 @@ QAction *MenuAction(const char *name)
     return SnorfleMain->findChild<QAction *>(QLatin1String(name));
 }
 
-// Saves a picture of the widget when BARKMOOR_GRAB_DIR names a folder, for looking at.
-void Grab(QWidget *widget, const QString &file)
-{
-    const QString dir = qEnvironmentVariable("BARKMOOR_GRAB_DIR");
-    if (!dir.isEmpty())
-        widget->grab().save(QDir(dir).filePath(file));
-}
-
 class MainWindowTest : public WindowTest { };
 
 } // namespace
@@ -80,7 +72,7 @@ TEST_F(MainWindowTest, StartsWithAFreshGameOnDisplay)
     EXPECT_LE(expected.count(QStringLiteral("$ 0")), 2);
     EXPECT_EQ(Rows("ListBox2").first(), QStringLiteral("Milk Bone"));
     EXPECT_EQ(Rows("ListBox2").at(2), QStringLiteral("Owner's Leather Shoe"));
-    Grab(SnorfleMain, QStringLiteral("main.png"));
+    SaveGrab(SnorfleMain, QStringLiteral("main.png"));
 }
 
 TEST_F(MainWindowTest, ClientAreaAndControlsSitWhereTheLayoutPutsThem)

@@ -20,13 +20,6 @@ using namespace barkmoor::testing;
 
 namespace {
 
-void Grab(QWidget *widget, const QString &file)
-{
-    const QString dir = qEnvironmentVariable("BARKMOOR_GRAB_DIR");
-    if (!dir.isEmpty())
-        widget->grab().save(QDir(dir).filePath(file));
-}
-
 // Centred on the screen, give or take the rounding of an odd size.
 bool Centred(QWidget *window)
 {
@@ -160,7 +153,7 @@ TEST_F(MoneyWindowTest, TopDogLayoutAndFirstShowing)
         EXPECT_EQ(Text(box, "cashinpaw"), QStringLiteral("$-250"));
         EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("0"));
         EXPECT_TRUE(Centred(box));
-        Grab(box, QStringLiteral("topdog.png"));
+        SaveGrab(box, QStringLiteral("topdog.png"));
         // Tabbing into the amount box leaves its text unselected.
         auto *amount = box->findChild<QLineEdit *>(QStringLiteral("AmountBox"));
         QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
@@ -321,7 +314,7 @@ TEST_F(MoneyWindowTest, BankLayoutAndFirstShowing)
         EXPECT_EQ(Text(box, "cashinpaw"), QStringLiteral("$2000"));
         EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("0"));
         EXPECT_TRUE(Centred(box));
-        Grab(box, QStringLiteral("bank.png"));
+        SaveGrab(box, QStringLiteral("bank.png"));
         ClickButton(box, QStringLiteral("Leave"));
     });
     SavingBankBox->exec();

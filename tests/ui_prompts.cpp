@@ -20,13 +20,6 @@ using namespace barkmoor::testing;
 
 namespace {
 
-void Grab(QWidget *widget, const QString &file)
-{
-    const QString dir = qEnvironmentVariable("BARKMOOR_GRAB_DIR");
-    if (!dir.isEmpty())
-        widget->grab().save(QDir(dir).filePath(file));
-}
-
 // Sends a key where the player's keystroke would go: the window's focused control.
 void Press(QWidget *window, Qt::Key key)
 {
@@ -167,7 +160,7 @@ TEST_F(PromptTest, LongMessagesWrapToHalfTheScreen)
         textWidth = w->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->width();
         height = w->height();
         halfScreen = w->screen()->availableGeometry().width() / 2;
-        Grab(w, QStringLiteral("note_long.png"));
+        SaveGrab(w, QStringLiteral("note_long.png"));
         ClickButton(w, QStringLiteral("OK"));
     });
     ShowNote(text);
@@ -201,7 +194,7 @@ TEST_F(PromptTest, ConfirmYesNoAnswers)
             caption = w->windowTitle();
             buttons = ButtonsLeftToRight(w);
             icon = qobject_cast<QMessageBox *>(w)->icon();
-            Grab(w, QStringLiteral("confirm.png"));
+            SaveGrab(w, QStringLiteral("confirm.png"));
             FailIfStillOpen(w, QStringLiteral("No"));
             CloseBy(w, c.way, c.button);
         });
@@ -237,7 +230,7 @@ TEST_F(PromptTest, AskTitledCannotBeDismissed)
             caption = w->windowTitle();
             text = MessageText(w);
             icon = qobject_cast<QMessageBox *>(w)->icon();
-            Grab(w, QStringLiteral("ask.png"));
+            SaveGrab(w, QStringLiteral("ask.png"));
             FailIfStillOpen(w, QStringLiteral("No"));
             Press(w, Qt::Key_Escape);
             openAfterEscape = w->isVisible();
@@ -285,7 +278,7 @@ TEST_F(PromptTest, QueryValueAnswers)
             selected = edit->selectedText();
             focused = w->focusWidget() == edit;
             centred = CentredOnScreen(w);
-            Grab(w, QStringLiteral("query.png"));
+            SaveGrab(w, QStringLiteral("query.png"));
             QTest::keyClicks(edit, QStringLiteral(" 12 "));
             FailIfStillOpen(w, QStringLiteral("Cancel"));
             CloseBy(w, c.way, c.button);

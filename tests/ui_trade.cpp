@@ -103,13 +103,6 @@ protected:
     }
 };
 
-void Grab(QWidget *widget, const QString &file)
-{
-    const QString dir = qEnvironmentVariable("BARKMOOR_GRAB_DIR");
-    if (!dir.isEmpty())
-        widget->grab().save(QDir(dir).filePath(file));
-}
-
 } // namespace
 
 // A purchase from click to refreshed display: row, prompt, typing, GameState, closing step.
@@ -135,7 +128,7 @@ TEST_F(TradeWindowTest, BuyingThroughTheRealWindows)
     EXPECT_TRUE(List("BuyBox")->selectedItems().isEmpty());
     EXPECT_EQ(SnorfleMain->focusWidget(), Trot());
     QTest::qWait(50); // the columns lay out their new rows on the next turn of the loop
-    Grab(SnorfleMain, QStringLiteral("main_after_buy.png"));
+    SaveGrab(SnorfleMain, QStringLiteral("main_after_buy.png"));
 }
 
 // A sale taking the offered count: everything carried of it goes.
@@ -215,7 +208,7 @@ TEST_F(TradeWindowTest, CancelLeavesTheRowPicked)
     EXPECT_EQ(List("BuyBox")->currentRow(), RawhideBones);
     EXPECT_EQ(SnorfleMain->focusWidget(), List("BuyBox"));
     QTest::qWait(50);
-    Grab(SnorfleMain, QStringLiteral("main_cancelled.png"));
+    SaveGrab(SnorfleMain, QStringLiteral("main_cancelled.png"));
     EXPECT_EQ(Game.Stock, before.Stock);
     EXPECT_EQ(Game.Cash, before.Cash);
     EXPECT_EQ(Game.PocketsUsed, before.PocketsUsed);

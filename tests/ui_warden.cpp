@@ -26,14 +26,6 @@ template<typename T> T *Control(const char *name)
     return Warden->findChild<T *>(QLatin1String(name));
 }
 
-// Saves a picture of the widget when BARKMOOR_GRAB_DIR names a folder, for looking at.
-void Grab(QWidget *widget, const QString &file)
-{
-    const QString dir = qEnvironmentVariable("BARKMOOR_GRAB_DIR");
-    if (!dir.isEmpty())
-        widget->grab().save(QDir(dir).filePath(file));
-}
-
 // The choosing state every showing must start in.
 void ExpectChoosing(QWidget *window)
 {
@@ -86,7 +78,7 @@ TEST_F(WardenTest, RunThenOkThroughTheRealWindowAndASecondShowingStartsAfresh)
     ModalScript script;
     script.Expect(QStringLiteral("Warden"), [](QWidget *w) {
         ExpectChoosing(w);
-        Grab(w, QStringLiteral("warden_choosing.png"));
+        SaveGrab(w, QStringLiteral("warden_choosing.png"));
         // Neither Esc nor the window manager's close lets the dog go.
         QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(w, &esc);
@@ -99,7 +91,7 @@ TEST_F(WardenTest, RunThenOkThroughTheRealWindowAndASecondShowingStartsAfresh)
         EXPECT_FALSE(Control<QPushButton>("Button1")->isVisible());
         EXPECT_FALSE(Control<QPushButton>("Button2")->isVisible());
         EXPECT_TRUE(Control<QPushButton>("Button3")->isVisible());
-        Grab(w, QStringLiteral("warden_outcome.png"));
+        SaveGrab(w, QStringLiteral("warden_outcome.png"));
         QKeyEvent escAgain(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(w, &escAgain);
         w->close();
@@ -135,7 +127,7 @@ TEST_F(WardenTest, LongestOutcomeFitsTheLabel)
         auto *label = Control<QLabel>("Label2");
         const int needed = label->heightForWidth(label->width());
         EXPECT_LE(needed, label->height()) << label->text().toStdString();
-        Grab(w, QStringLiteral("warden_hydrant.png"));
+        SaveGrab(w, QStringLiteral("warden_hydrant.png"));
         ClickButton(w, QStringLiteral("OK"));
     });
     Warden->exec();
