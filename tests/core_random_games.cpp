@@ -296,7 +296,7 @@ TEST(RandomGames, InvariantsHoldAfterEveryStep)
 {
     ResetProcessState(); // the high-score table then lasts over all the games, as in a session
     const std::uint32_t seed = RandomPlaySeed(20261207);
-    const int games = RandomPlayCount(100'000, 20'000);
+    const int games = RandomPlayCount(100'000, 40'000);
     Player player(seed);
     for (int game = 0; game < games; ++game) {
         // A fresh table now and then: after a rich game nothing would enter it again.

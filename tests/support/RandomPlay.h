@@ -27,11 +27,11 @@ inline std::uint32_t RandomPlaySeed(std::uint32_t fixed)
 inline int RandomPlayCount(int normal, int sanitized)
 {
 #if defined(__SANITIZE_ADDRESS__)
-    int count = sanitized;
+    const bool slow = true;
 #else
-    int count = normal;
-    (void)sanitized;
+    const bool slow = false;
 #endif
+    int count = slow ? sanitized : normal;
     if (const char *text = std::getenv("BARKMOOR_RANDOM_SCALE"))
         count = int(std::int64_t(count) * std::strtol(text, nullptr, 10) / 100);
     return count < 1 ? 1 : count;
