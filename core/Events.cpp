@@ -2,6 +2,7 @@
 #include "Events.h"
 
 #include "GameCore.h"
+#include "Money.h"
 #include "Prompts.h"
 #include "Random.h"
 
@@ -65,7 +66,7 @@ void SpeedingCar()
 void Flowerbed()
 {
     const std::int32_t amount = std::int32_t(RandomBelow(5000)) + 501;
-    Game.Cash += amount;
+    AddGain(Game.Cash, amount);
     const std::string text = "While digging up the flowerbeds you find $" + std::to_string(amount) + " in cash";
     Show(FlowerbedEvent, &text);
 }
@@ -89,7 +90,7 @@ void Poodle()
     if (!PocketsHoldMore(n))
         return;
     const std::int32_t cash = std::int32_t(RandomBelow(5000)) + 501;
-    Game.Cash += cash;
+    AddGain(Game.Cash, cash);
     const int item = int(RandomBelow(8)) + 1;
     const std::string text = "Bad Dog!\r\rYou beat a poodle senseless and stole his stash of " + std::to_string(n) + " "
         + GameText[item] + " and $" + std::to_string(cash) + " in cash.";

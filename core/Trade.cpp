@@ -2,6 +2,7 @@
 #include "Trade.h"
 
 #include "GameCore.h"
+#include "Money.h"
 #include "Prompts.h"
 #include "WholeNumber.h"
 
@@ -97,7 +98,7 @@ TradeOutcome SellGoods(int item)
 
     Game.PocketsUsed = std::uint8_t(Game.PocketsUsed - count);
     Game.Stock[item] -= count;
-    Game.Cash += price * count;
+    AddGain(Game.Cash, std::int64_t(price) * count);
     return TradeOutcome::Traded;
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <limits>
 #include <string>
 
 using namespace barkmoor;
@@ -186,6 +187,23 @@ TEST_F(PlaceEventsTest, PoodleNeedsRoomForTheWholeStash)
     RollAt(nine);
     EXPECT_EQ(Game.PocketsUsed, 250);
     EXPECT_EQ(prompts.Notes().size(), 1u);
+}
+
+// Staying put costs no day, so finds can pile up cash without end: a find that the 32-bit
+// purse cannot hold must fill it to the top, not wrap it round to a negative amount.
+TEST_F(PlaceEventsTest, CashFindsStopAtTheLargestAmount)
+{
+    constexpr std::int32_t MaxMoney = std::numeric_limits<std::int32_t>::max();
+    Game.Cash = MaxMoney - 100;
+    RollAt(FindDraws({ { 130, 15 }, { 5000, 4999 } })); // flowerbed, $5500
+    EXPECT_EQ(Game.Cash, MaxMoney);
+    EXPECT_EQ(prompts.Notes().back(), "While digging up the flowerbeds you find $5500 in cash");
+
+    Game.Cash = MaxMoney - 100;
+    RollAt(FindDraws({ { 130, 41 }, { 2, 0 }, { 5000, 4999 } })); // poodle, 5 goods and $5500
+    EXPECT_EQ(Game.Cash, MaxMoney);
+    EXPECT_EQ(Game.PocketsUsed, 5);
+    EXPECT_NE(prompts.Notes().back().find(" and $5500 in cash."), std::string::npos);
 }
 
 TEST_F(PlaceEventsTest, DogHouseMayTakeTheDaysBelowZero)

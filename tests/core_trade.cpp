@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <tuple>
 
 using namespace barkmoor;
@@ -291,4 +292,22 @@ TEST_F(TradeTest, SellingMovesGoodsIntoCash)
     EXPECT_EQ(SellGoods(MilkBones), TradeOutcome::Traded);
     EXPECT_TRUE(Same(Game, before));
     EXPECT_TRUE(prompts.Notes().empty());
+}
+
+// Cash is 32-bit: proceeds that would carry it past the largest amount fill the purse to
+// the top instead of wrapping it negative (a sum that large is undefined in C++ besides).
+TEST_F(TradeTest, ProceedsStopAtTheLargestAmount)
+{
+    constexpr std::int32_t MaxMoney = std::numeric_limits<std::int32_t>::max();
+    Carry(LeatherShoes, 12);
+    Game.Cash = MaxMoney - 1000;
+    prompts.typed = { "2" };
+    EXPECT_EQ(SellGoods(LeatherShoes), TradeOutcome::Traded);
+    EXPECT_EQ(Game.Cash, MaxMoney - 1000 + 2 * 465);
+
+    prompts.typed = { "10" };
+    EXPECT_EQ(SellGoods(LeatherShoes), TradeOutcome::Traded);
+    EXPECT_EQ(Game.Cash, MaxMoney);
+    EXPECT_EQ(Game.Stock[LeatherShoes], 0);
+    EXPECT_EQ(Game.PocketsUsed, 0);
 }
