@@ -7,13 +7,13 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace barkmoor {
 namespace {
 
 constexpr std::int64_t MoneyMax = std::numeric_limits<std::int32_t>::max();
 
-const char *const InvalidNumber = "Woof! Did your paw slip?\r\rYou need to enter a valid number";
 const char *const RepayTooMuch = "Woof! You trying to make a fool of me flea-bag!\r\rYou don't have that much cash.";
 const char *const RepayThanks
     = "Woof! Nice doing business with you snorfle\r\rGlad I didn't have to send the muscle mutts round to collect it.";
@@ -28,19 +28,17 @@ const char *const BeyondSavings = "Woof!  You cannot withdraw that much!\r\rYou 
 const char *const BeyondWithdrawalLimit
     = "Woof!  You cannot withdraw that much!\r\rYou can only withdraw a maximum of $5000 per visit.";
 
-enum class Typed { Invalid, Zero, Amount };
-
-// The rules are written for amounts above zero; a negative one would run every rule
-// backwards (a "deposit" paying out, a "loan" paying back), so it counts as invalid.
-Typed ReadAmount(std::string_view text, std::int32_t &amount)
+// Reads the amount box. When it holds nothing to act on, says what the window does
+// instead: invalid text (negative amounts too) gets a note and a refresh, zero nothing.
+std::optional<Refresh> Unusable(std::string_view text, std::int32_t &amount)
 {
-    std::int32_t value = 0;
-    if (!ParseWholeNumber(text, value) || value < 0)
-        return Typed::Invalid;
-    if (value == 0)
-        return Typed::Zero;
-    amount = value;
-    return Typed::Amount;
+    if (!ParseUsableNumber(text, amount)) {
+        ShowNote(InvalidNumberNote);
+        return Refresh::Yes;
+    }
+    if (amount == 0)
+        return Refresh::No;
+    return std::nullopt;
 }
 
 // How much more a 32-bit money value can take.
@@ -77,15 +75,8 @@ Refresh RepayDebt(std::string_view amountText)
     if (Game.Debt < 1)
         return Refresh::Yes;
     std::int32_t amount = 0;
-    switch (ReadAmount(amountText, amount)) {
-    case Typed::Invalid:
-        ShowNote(InvalidNumber);
-        return Refresh::Yes;
-    case Typed::Zero:
-        return Refresh::No;
-    case Typed::Amount:
-        break;
-    }
+    if (const auto stop = Unusable(amountText, amount))
+        return *stop;
     // Checked against the cash before the amount is cut down to the debt.
     if (amount > Game.Cash) {
         ShowNote(RepayTooMuch);
@@ -101,15 +92,8 @@ Refresh RepayDebt(std::string_view amountText)
 Refresh BorrowMoney(std::string_view amountText)
 {
     std::int32_t amount = 0;
-    switch (ReadAmount(amountText, amount)) {
-    case Typed::Invalid:
-        ShowNote(InvalidNumber);
-        return Refresh::Yes;
-    case Typed::Zero:
-        return Refresh::No;
-    case Typed::Amount:
-        break;
-    }
+    if (const auto stop = Unusable(amountText, amount))
+        return *stop;
     if (Game.BorrowedThisVisit != 0) {
         ShowNote(SecondLoan);
         return Refresh::Yes;
@@ -145,15 +129,8 @@ Refresh RepayAll()
 Refresh DepositCash(std::string_view amountText)
 {
     std::int32_t amount = 0;
-    switch (ReadAmount(amountText, amount)) {
-    case Typed::Invalid:
-        ShowNote(InvalidNumber);
-        return Refresh::Yes;
-    case Typed::Zero:
-        return Refresh::No;
-    case Typed::Amount:
-        break;
-    }
+    if (const auto stop = Unusable(amountText, amount))
+        return *stop;
     if (amount > Game.Cash) {
         ShowNote(DepositTooMuch);
         return Refresh::Yes;
@@ -168,15 +145,8 @@ Refresh DepositCash(std::string_view amountText)
 Refresh WithdrawSavings(std::string_view amountText)
 {
     std::int32_t amount = 0;
-    switch (ReadAmount(amountText, amount)) {
-    case Typed::Invalid:
-        ShowNote(InvalidNumber);
-        return Refresh::Yes;
-    case Typed::Zero:
-        return Refresh::No;
-    case Typed::Amount:
-        break;
-    }
+    if (const auto stop = Unusable(amountText, amount))
+        return *stop;
     if (Game.WithdrewThisVisit != 0) {
         ShowNote(SecondWithdrawal);
         return Refresh::Yes;

@@ -12,7 +12,6 @@
 namespace barkmoor {
 namespace {
 
-const std::string InvalidNumber = "Woof! Did your paw slip?\r\rYou need to enter a valid number";
 const std::string CannotCount = "Woof! Did your paw slip or can you not count?\r\r";
 
 // Asks for a count; Traded means the trade goes on with count. Refused (after the note)
@@ -24,8 +23,8 @@ TradeOutcome AskCount(
     std::string typed = std::to_string(suggested);
     if (!QueryValue(caption, prompt, typed))
         return TradeOutcome::Cancelled;
-    if (!ParseWholeNumber(typed, count) || count < 0) {
-        ShowNote(InvalidNumber);
+    if (!ParseUsableNumber(typed, count)) {
+        ShowNote(InvalidNumberNote);
         return TradeOutcome::Refused;
     }
     return TradeOutcome::Traded;

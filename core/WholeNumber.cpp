@@ -67,4 +67,13 @@ bool ParseWholeNumber(std::string_view text, std::int32_t &value)
     return true;
 }
 
+bool ParseUsableNumber(std::string_view text, std::int32_t &value)
+{
+    std::int32_t parsed = 0;
+    if (!ParseWholeNumber(text, parsed) || parsed < 0)
+        return false;
+    value = parsed;
+    return true;
+}
+
 } // namespace barkmoor
