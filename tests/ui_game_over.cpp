@@ -21,29 +21,12 @@ using namespace barkmoor::testing;
 
 namespace {
 
-// Centred on the screen, give or take the rounding of an odd size.
-bool Centred(QWidget *window)
-{
-    const QPoint off = window->frameGeometry().center() - window->screen()->availableGeometry().center();
-    return std::abs(off.x()) <= 2 && std::abs(off.y()) <= 2;
-}
-
-QString Text(QWidget *window, const char *name)
-{
-    if (auto *label = window->findChild<QLabel *>(QLatin1String(name)))
-        return label->text();
-    if (auto *button = window->findChild<QPushButton *>(QLatin1String(name)))
-        return button->text();
-    ADD_FAILURE() << "no control " << name;
-    return {};
-}
-
 // The three table rows as "score|name|date".
 QStringList Rows(QWidget *box)
 {
-    return { Text(box, "score1") + '|' + Text(box, "Name1") + '|' + Text(box, "Date1"),
-        Text(box, "Score2") + '|' + Text(box, "Name2") + '|' + Text(box, "Date2"),
-        Text(box, "Score3") + '|' + Text(box, "Name3") + '|' + Text(box, "Date3") };
+    return { ControlText(box, "score1") + '|' + ControlText(box, "Name1") + '|' + ControlText(box, "Date1"),
+        ControlText(box, "Score2") + '|' + ControlText(box, "Name2") + '|' + ControlText(box, "Date2"),
+        ControlText(box, "Score3") + '|' + ControlText(box, "Name3") + '|' + ControlText(box, "Date3") };
 }
 
 // The system's short date; month/day/two-digit year where the system sets no locale.
@@ -143,20 +126,20 @@ TEST_F(GameOverTest, LostGameAndNewGame)
     ModalScript script;
     script.Expect(QStringLiteral("GameOverBox"), [](QWidget *box) {
         EXPECT_FALSE(SnorfleMain->isVisible());
-        EXPECT_EQ(Text(box, "Label2"), QStringLiteral("Game Over"));
-        EXPECT_EQ(Text(box, "Label4"), QStringLiteral("Final Score:"));
-        EXPECT_EQ(Text(box, "totalcash"), QStringLiteral("$-3500"));
-        EXPECT_EQ(Text(box, "endgamemessage"),
+        EXPECT_EQ(ControlText(box, "Label2"), QStringLiteral("Game Over"));
+        EXPECT_EQ(ControlText(box, "Label4"), QStringLiteral("Final Score:"));
+        EXPECT_EQ(ControlText(box, "totalcash"), QStringLiteral("$-3500"));
+        EXPECT_EQ(ControlText(box, "endgamemessage"),
             QStringLiteral("Did you roll in something or is that your score that stinks!"));
         EXPECT_EQ(Rows(box),
             (QStringList {
                 "750000|The Dog Catcher|04/23/00", "500000|The Alley Cat|04/23/00", "250000|Your Owner|04/23/00" }));
-        EXPECT_EQ(Text(box, "Label1"), QStringLiteral("Saving of scores is not available in this version"));
-        EXPECT_EQ(Text(box, "exitgamebttn"), QStringLiteral("Exit Game"));
-        EXPECT_EQ(Text(box, "newgamebttn"), QStringLiteral("New Game"));
+        EXPECT_EQ(ControlText(box, "Label1"), QStringLiteral("Saving of scores is not available in this version"));
+        EXPECT_EQ(ControlText(box, "exitgamebttn"), QStringLiteral("Exit Game"));
+        EXPECT_EQ(ControlText(box, "newgamebttn"), QStringLiteral("New Game"));
         EXPECT_EQ(box->findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().toImage(),
             SnorfleMain->TitlePicture().toImage());
-        EXPECT_TRUE(Centred(box));
+        EXPECT_TRUE(CentredOnScreen(box));
         SaveGrab(box, QStringLiteral("gameover_lost.png"));
         ClickButton(box, QStringLiteral("New Game"));
     });
@@ -186,12 +169,12 @@ TEST_F(GameOverTest, HighScoresAcrossGames)
     first.Expect(QStringLiteral("QueryValue"), [&](QWidget *prompt) { expectAlone(prompt); })
         .Query(QStringLiteral("Sir Barksalot the Third"), true, &prompts)
         .Expect(QStringLiteral("GameOverBox"), [&](QWidget *box) {
-            EXPECT_EQ(Text(box, "totalcash"), QStringLiteral("$800000"));
+            EXPECT_EQ(ControlText(box, "totalcash"), QStringLiteral("$800000"));
             EXPECT_EQ(Rows(box),
                 (QStringList { "800000|Sir Barksalot the Th|" + today, "750000|The Dog Catcher|04/23/00",
                     "500000|The Alley Cat|04/23/00" }));
-            EXPECT_EQ(
-                Text(box, "endgamemessage"), QStringLiteral("Not bad, now be a good dog and fetch the newspaper."));
+            EXPECT_EQ(ControlText(box, "endgamemessage"),
+                QStringLiteral("Not bad, now be a good dog and fetch the newspaper."));
             SaveGrab(box, QStringLiteral("gameover_won.png"));
             ClickButton(box, QStringLiteral("New Game"));
         });
@@ -229,8 +212,8 @@ TEST_F(GameOverTest, HighScoresAcrossGames)
     EndGameWith(5500, 0, 5500);
     ModalScript fourth;
     fourth.Expect(QStringLiteral("GameOverBox"), [](QWidget *box) {
-        EXPECT_EQ(Text(box, "totalcash"), QStringLiteral("$0"));
-        EXPECT_EQ(Text(box, "endgamemessage"), QString());
+        EXPECT_EQ(ControlText(box, "totalcash"), QStringLiteral("$0"));
+        EXPECT_EQ(ControlText(box, "endgamemessage"), QString());
         ClickButton(box, QStringLiteral("New Game"));
     });
     GameOverBox->exec();

@@ -20,25 +20,6 @@ using namespace barkmoor::testing;
 
 namespace {
 
-// Centred on the screen, give or take the rounding of an odd size.
-bool Centred(QWidget *window)
-{
-    const QPoint off = window->frameGeometry().center() - window->screen()->availableGeometry().center();
-    return std::abs(off.x()) <= 2 && std::abs(off.y()) <= 2;
-}
-
-QString Text(QWidget *window, const char *name)
-{
-    if (auto *label = window->findChild<QLabel *>(QLatin1String(name)))
-        return label->text();
-    if (auto *edit = window->findChild<QLineEdit *>(QLatin1String(name)))
-        return edit->text();
-    if (auto *button = window->findChild<QPushButton *>(QLatin1String(name)))
-        return button->text();
-    ADD_FAILURE() << "no control " << name;
-    return {};
-}
-
 QRect Place(QWidget *window, const char *name)
 {
     auto *control = window->findChild<QWidget *>(QLatin1String(name));
@@ -137,7 +118,7 @@ TEST_F(MoneyWindowTest, TopDogLayoutAndFirstShowing)
         { "Button1", "Max" },
     };
     for (const auto &[name, text] : texts)
-        EXPECT_EQ(Text(w, name), QLatin1String(text)) << name;
+        EXPECT_EQ(ControlText(w, name), QLatin1String(text)) << name;
     EXPECT_EQ(TabChain(w->findChild<QWidget *>(QStringLiteral("AmountBox")), 6),
         (QStringList { "AmountBox", "cancelbttn", "repaybttn", "borrowbttn", "Button1", "Button2" }));
     EXPECT_EQ(
@@ -149,10 +130,10 @@ TEST_F(MoneyWindowTest, TopDogLayoutAndFirstShowing)
     ModalScript script;
     script.Expect(QStringLiteral("TopDogBox"), [](QWidget *box) {
         EXPECT_EQ(box->focusWidget()->objectName(), QStringLiteral("cancelbttn"));
-        EXPECT_EQ(Text(box, "topdogdebt"), QStringLiteral("$5500"));
-        EXPECT_EQ(Text(box, "cashinpaw"), QStringLiteral("$-250"));
-        EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("0"));
-        EXPECT_TRUE(Centred(box));
+        EXPECT_EQ(ControlText(box, "topdogdebt"), QStringLiteral("$5500"));
+        EXPECT_EQ(ControlText(box, "cashinpaw"), QStringLiteral("$-250"));
+        EXPECT_EQ(ControlText(box, "AmountBox"), QStringLiteral("0"));
+        EXPECT_TRUE(CentredOnScreen(box));
         SaveGrab(box, QStringLiteral("topdog.png"));
         // Tabbing into the amount box leaves its text unselected.
         auto *amount = box->findChild<QLineEdit *>(QStringLiteral("AmountBox"));
@@ -178,21 +159,21 @@ TEST_F(MoneyWindowTest, TopDogThroughTheWindow)
             [](QWidget *box) {
                 Type(box, QStringLiteral(" 250"));
                 ClickButton(box, QStringLiteral("Borrow"));
-                EXPECT_EQ(Text(box, "topdogdebt"), QStringLiteral("$5750"));
-                EXPECT_EQ(Text(box, "cashinpaw"), QStringLiteral("$2250"));
-                EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("0"));
+                EXPECT_EQ(ControlText(box, "topdogdebt"), QStringLiteral("$5750"));
+                EXPECT_EQ(ControlText(box, "cashinpaw"), QStringLiteral("$2250"));
+                EXPECT_EQ(ControlText(box, "AmountBox"), QStringLiteral("0"));
                 Type(box, QStringLiteral("00"));
                 ClickButton(box, QStringLiteral("Repay"));
                 Type(box, QStringLiteral("-0"));
                 ClickButton(box, QStringLiteral("Borrow"));
-                EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("-0"));
+                EXPECT_EQ(ControlText(box, "AmountBox"), QStringLiteral("-0"));
                 Type(box, QStringLiteral("-250"));
                 PressLater(box, QStringLiteral("Repay"));
             })
         .Note(&notes)
         .Expect(QStringLiteral("TopDogBox"),
             [](QWidget *box) {
-                EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("0"));
+                EXPECT_EQ(ControlText(box, "AmountBox"), QStringLiteral("0"));
                 EXPECT_EQ(Game.Cash, 2250);
                 Type(box, QStringLiteral("$FA"));
                 PressLater(box, QStringLiteral("Repay"));
@@ -201,24 +182,24 @@ TEST_F(MoneyWindowTest, TopDogThroughTheWindow)
             [&notes](QWidget *note) {
                 // The message comes before the money moves.
                 notes << MessageText(note);
-                EXPECT_EQ(Text(TopDogBox, "cashinpaw"), QStringLiteral("$2250"));
+                EXPECT_EQ(ControlText(TopDogBox, "cashinpaw"), QStringLiteral("$2250"));
                 EXPECT_EQ(Game.Debt, 5750);
                 ClickButton(note, QStringLiteral("OK"));
             })
         .Expect(QStringLiteral("TopDogBox"),
             [](QWidget *box) {
-                EXPECT_EQ(Text(box, "topdogdebt"), QStringLiteral("$5500"));
-                EXPECT_EQ(Text(box, "cashinpaw"), QStringLiteral("$2000"));
+                EXPECT_EQ(ControlText(box, "topdogdebt"), QStringLiteral("$5500"));
+                EXPECT_EQ(ControlText(box, "cashinpaw"), QStringLiteral("$2000"));
                 PressLater(box, QStringLiteral("Max"));
             })
         .Note(&notes)
         .Expect(QStringLiteral("TopDogBox"), [](QWidget *box) {
             ClickButton(box, QStringLiteral("All"));
-            EXPECT_EQ(Text(box, "topdogdebt"), QStringLiteral("$3500"));
-            EXPECT_EQ(Text(box, "cashinpaw"), QStringLiteral("$0"));
+            EXPECT_EQ(ControlText(box, "topdogdebt"), QStringLiteral("$3500"));
+            EXPECT_EQ(ControlText(box, "cashinpaw"), QStringLiteral("$0"));
             Type(box, QStringLiteral("12"));
             ClickButton(box, QStringLiteral("All"));
-            EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("12"));
+            EXPECT_EQ(ControlText(box, "AmountBox"), QStringLiteral("12"));
             ClickButton(box, QStringLiteral("Leave"));
         });
     TopDogBox->exec();
@@ -252,8 +233,8 @@ TEST_F(MoneyWindowTest, LaterShowingsKeepThePlaceAndRefresh)
     second.Expect(QStringLiteral("TopDogBox"), [&left](QWidget *box) {
         EXPECT_EQ(box->pos(), left);
         EXPECT_EQ(box->focusWidget()->objectName(), QStringLiteral("cancelbttn"));
-        EXPECT_EQ(Text(box, "topdogdebt"), QStringLiteral("$123"));
-        EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("0"));
+        EXPECT_EQ(ControlText(box, "topdogdebt"), QStringLiteral("$123"));
+        EXPECT_EQ(ControlText(box, "AmountBox"), QStringLiteral("0"));
         ClickButton(box, QStringLiteral("Leave"));
     });
     TopDogBox->exec();
@@ -298,7 +279,7 @@ TEST_F(MoneyWindowTest, BankLayoutAndFirstShowing)
         { "Button2", "Max" },
     };
     for (const auto &[name, text] : texts)
-        EXPECT_EQ(Text(w, name), QLatin1String(text)) << name;
+        EXPECT_EQ(ControlText(w, name), QLatin1String(text)) << name;
     // Without a buddy a label shows "&&" as two ampersands.
     EXPECT_EQ(w->findChild<QLabel *>(QStringLiteral("Title1"))->buddy(), nullptr);
     EXPECT_EQ(TabChain(w->findChild<QWidget *>(QStringLiteral("AmountBox")), 6),
@@ -310,10 +291,10 @@ TEST_F(MoneyWindowTest, BankLayoutAndFirstShowing)
     ModalScript script;
     script.Expect(QStringLiteral("SavingBankBox"), [](QWidget *box) {
         EXPECT_EQ(box->focusWidget()->objectName(), QStringLiteral("cancelbttn"));
-        EXPECT_EQ(Text(box, "banksavings"), QStringLiteral("$8000"));
-        EXPECT_EQ(Text(box, "cashinpaw"), QStringLiteral("$2000"));
-        EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("0"));
-        EXPECT_TRUE(Centred(box));
+        EXPECT_EQ(ControlText(box, "banksavings"), QStringLiteral("$8000"));
+        EXPECT_EQ(ControlText(box, "cashinpaw"), QStringLiteral("$2000"));
+        EXPECT_EQ(ControlText(box, "AmountBox"), QStringLiteral("0"));
+        EXPECT_TRUE(CentredOnScreen(box));
         SaveGrab(box, QStringLiteral("bank.png"));
         ClickButton(box, QStringLiteral("Leave"));
     });
@@ -334,31 +315,31 @@ TEST_F(MoneyWindowTest, BankThroughTheWindow)
                 Type(box, QStringLiteral("00"));
                 ClickButton(box, QStringLiteral("Deposit"));
                 ClickButton(box, QStringLiteral("Withdraw"));
-                EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("00"));
+                EXPECT_EQ(ControlText(box, "AmountBox"), QStringLiteral("00"));
                 Type(box, QStringLiteral("2500"));
                 PressLater(box, QStringLiteral("Deposit"));
             })
         .Note(&notes)
         .Expect(QStringLiteral("SavingBankBox"),
             [](QWidget *box) {
-                EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("0"));
+                EXPECT_EQ(ControlText(box, "AmountBox"), QStringLiteral("0"));
                 Type(box, QStringLiteral("2000"));
                 PressLater(box, QStringLiteral("Deposit"));
             })
         .Expect(QLatin1String(ShowNoteName),
             [&notes](QWidget *note) {
                 notes << MessageText(note);
-                EXPECT_EQ(Text(SavingBankBox, "banksavings"), QStringLiteral("$8000"));
+                EXPECT_EQ(ControlText(SavingBankBox, "banksavings"), QStringLiteral("$8000"));
                 EXPECT_EQ(Game.Cash, 2000);
                 ClickButton(note, QStringLiteral("OK"));
             })
         .Expect(QStringLiteral("SavingBankBox"),
             [](QWidget *box) {
-                EXPECT_EQ(Text(box, "banksavings"), QStringLiteral("$10000"));
-                EXPECT_EQ(Text(box, "cashinpaw"), QStringLiteral("$0"));
+                EXPECT_EQ(ControlText(box, "banksavings"), QStringLiteral("$10000"));
+                EXPECT_EQ(ControlText(box, "cashinpaw"), QStringLiteral("$0"));
                 Type(box, QStringLiteral("5"));
                 ClickButton(box, QStringLiteral("All"));
-                EXPECT_EQ(Text(box, "AmountBox"), QStringLiteral("5"));
+                EXPECT_EQ(ControlText(box, "AmountBox"), QStringLiteral("5"));
                 Type(box, QStringLiteral("-100"));
                 PressLater(box, QStringLiteral("Withdraw"));
             })
@@ -372,16 +353,16 @@ TEST_F(MoneyWindowTest, BankThroughTheWindow)
         .Expect(QStringLiteral("SavingBankBox"),
             [](QWidget *box) {
                 ClickButton(box, QStringLiteral("Max"));
-                EXPECT_EQ(Text(box, "banksavings"), QStringLiteral("$5000"));
-                EXPECT_EQ(Text(box, "cashinpaw"), QStringLiteral("$5000"));
+                EXPECT_EQ(ControlText(box, "banksavings"), QStringLiteral("$5000"));
+                EXPECT_EQ(ControlText(box, "cashinpaw"), QStringLiteral("$5000"));
                 Type(box, QStringLiteral("1"));
                 PressLater(box, QStringLiteral("Withdraw"));
             })
         .Note(&notes)
         .Expect(QStringLiteral("SavingBankBox"), [](QWidget *box) {
             ClickButton(box, QStringLiteral("All"));
-            EXPECT_EQ(Text(box, "banksavings"), QStringLiteral("$10000"));
-            EXPECT_EQ(Text(box, "cashinpaw"), QStringLiteral("$0"));
+            EXPECT_EQ(ControlText(box, "banksavings"), QStringLiteral("$10000"));
+            EXPECT_EQ(ControlText(box, "cashinpaw"), QStringLiteral("$0"));
             ClickButton(box, QStringLiteral("Leave"));
         });
     SavingBankBox->exec();

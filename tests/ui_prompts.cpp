@@ -73,13 +73,6 @@ QStringList ButtonsLeftToRight(QWidget *window)
     return texts;
 }
 
-bool CentredOnScreen(QWidget *window)
-{
-    // A pixel or two either way: the frame is placed, the client area measured.
-    const QPoint offset = window->frameGeometry().center() - window->screen()->availableGeometry().center();
-    return qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2;
-}
-
 class PromptTest : public WindowTest { };
 
 } // namespace

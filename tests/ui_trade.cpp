@@ -41,12 +41,6 @@ QWidget *Trot()
 }
 
 // A left click in the middle of the row, as the player makes it.
-void ClickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = {})
-{
-    const QRect rect = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, rect.center());
-}
-
 void Press(QWidget *window, Qt::Key key)
 {
     QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
@@ -111,7 +105,7 @@ TEST_F(TradeWindowTest, BuyingThroughTheRealWindows)
     ModalScript script;
     QueryShown shown;
     script.Expect(QLatin1String(QueryValueName), TypeIntoQuery(shown, QStringLiteral("3")));
-    ClickRow(List("BuyBox"), LeatherShoes);
+    ClickListRow(List("BuyBox"), LeatherShoes);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(shown.caption, QStringLiteral("Buy how many Snorfle?"));
     EXPECT_EQ(shown.prompt, QStringLiteral("How many Leather Shoes do you want to buy?"));
@@ -140,7 +134,7 @@ TEST_F(TradeWindowTest, SellingTheOfferedCount)
     ModalScript script;
     QueryShown shown;
     script.Expect(QLatin1String(QueryValueName), TypeIntoQuery(shown, {}));
-    ClickRow(List("SellBox"), Slippers);
+    ClickListRow(List("SellBox"), Slippers);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(shown.caption, QStringLiteral("Sell how many Snorfle?"));
     EXPECT_EQ(shown.prompt, QStringLiteral("How many Slippers do you want to sell?"));
@@ -163,7 +157,7 @@ TEST_F(TradeWindowTest, RefusalsShowOneNoteAndCloseTheTrade)
     QStringList notes;
     QueryShown shown;
     script.Expect(QLatin1String(ShowNoteName), ReadNote(notes));
-    ClickRow(List("SellBox"), Slippers);
+    ClickListRow(List("SellBox"), Slippers);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(notes, QStringList { QStringLiteral("Woof!  You have no Slippers to sell") });
     EXPECT_TRUE(List("SellBox")->selectedItems().isEmpty());
@@ -173,7 +167,7 @@ TEST_F(TradeWindowTest, RefusalsShowOneNoteAndCloseTheTrade)
     // A typed count with a blank after it; the note breaks its lines where the text has "\r".
     script.Expect(QLatin1String(QueryValueName), TypeIntoQuery(shown, QStringLiteral("7 ")))
         .Expect(QLatin1String(ShowNoteName), ReadNote(notes));
-    ClickRow(List("BuyBox"), MilkBones);
+    ClickListRow(List("BuyBox"), MilkBones);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(notes.last(), QStringLiteral("Woof! Did your paw slip?\n\nYou need to enter a valid number"));
     EXPECT_EQ(Game.Stock[MilkBones], 0);
@@ -189,7 +183,7 @@ TEST_F(TradeWindowTest, OffTheMarketRowIsLetGoSilently)
     ModalScript script; // answers anything that comes up, so a wrong note cannot hang the test
     script.Note().Query(QString(), false);
     List("BuyBox")->setFocus();
-    ClickRow(List("BuyBox"), FleaCollars);
+    ClickListRow(List("BuyBox"), FleaCollars);
     EXPECT_TRUE(script.Seen().isEmpty());
     EXPECT_TRUE(List("BuyBox")->selectedItems().isEmpty());
     EXPECT_EQ(SnorfleMain->focusWidget(), Trot());
@@ -202,7 +196,7 @@ TEST_F(TradeWindowTest, CancelLeavesTheRowPicked)
     ModalScript script;
     QueryShown shown;
     script.Expect(QLatin1String(QueryValueName), TypeIntoQuery(shown, QStringLiteral("2"), Qt::Key_Escape));
-    ClickRow(List("BuyBox"), RawhideBones);
+    ClickListRow(List("BuyBox"), RawhideBones);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(List("BuyBox")->selectedItems().size(), 1);
     EXPECT_EQ(List("BuyBox")->currentRow(), RawhideBones);
@@ -224,7 +218,7 @@ TEST_F(TradeWindowTest, ClickThatPicksNoRowDoesNothing)
     sell->setCurrentRow(Slippers);
     ModalScript script;
     script.Query(QString(), false).Note();
-    ClickRow(sell, Slippers, Qt::ControlModifier);
+    ClickListRow(sell, Slippers, Qt::ControlModifier);
     QTest::qWait(30);
     EXPECT_TRUE(sell->selectedItems().isEmpty());
     EXPECT_TRUE(script.Seen().isEmpty());

@@ -24,8 +24,7 @@ QListWidget *PlaceList()
 
 void ClickRow(int row)
 {
-    QListWidget *list = PlaceList();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    ClickListRow(PlaceList(), row);
 }
 
 class TravelWindowTest : public WindowTest {

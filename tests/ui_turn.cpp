@@ -25,10 +25,7 @@ QPushButton *Trot()
 // Picks a row of the travel window the way a player does.
 ModalScript::Action PickPlace(int row)
 {
-    return [row](QWidget *window) {
-        auto *list = window->findChild<QListWidget *>(QStringLiteral("placebox"));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    };
+    return [row](QWidget *window) { ClickListRow(window->findChild<QListWidget *>(QStringLiteral("placebox")), row); };
 }
 
 ModalScript::Action Press(const QString &button)

@@ -25,8 +25,7 @@ template<class T> T *MainControl(const char *name)
 
 void ClickRow(const char *listName, int row)
 {
-    auto *list = MainControl<QListWidget>(listName);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    ClickListRow(MainControl<QListWidget>(listName), row);
 }
 
 // Types into a window's amount box and presses one of its buttons.

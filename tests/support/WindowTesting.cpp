@@ -9,8 +9,11 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 namespace barkmoor::testing {
@@ -164,6 +167,29 @@ QString MessageText(QWidget *box)
     if (auto *message = qobject_cast<QMessageBox *>(box))
         return message->text();
     return {};
+}
+
+bool CentredOnScreen(QWidget *window)
+{
+    const QPoint offset = window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    return qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2;
+}
+
+QString ControlText(QWidget *window, const char *name)
+{
+    if (auto *label = window->findChild<QLabel *>(QLatin1String(name)))
+        return label->text();
+    if (auto *edit = window->findChild<QLineEdit *>(QLatin1String(name)))
+        return edit->text();
+    if (auto *button = window->findChild<QAbstractButton *>(QLatin1String(name)))
+        return button->text();
+    ADD_FAILURE() << "no control " << name;
+    return {};
+}
+
+void ClickListRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
 }
 
 void SaveGrab(QWidget *widget, const QString &file)

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+class QListWidget;
 class QTimer;
 
 namespace barkmoor::testing {
@@ -102,6 +103,13 @@ QWidget *VisibleWindow(const QString &objectName);
 
 // The text a message window shows, with its line breaks as shown.
 QString MessageText(QWidget *box);
+// Centred on the screen, give or take a pixel or two: the frame is placed, the client
+// area measured.
+bool CentredOnScreen(QWidget *window);
+// The text of a named label, edit box or button in a window.
+QString ControlText(QWidget *window, const char *name);
+// Clicks a row of a list the way the mouse does.
+void ClickListRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = {});
 // Saves a picture of the widget when BARKMOOR_GRAB_DIR names a folder, for looking at.
 void SaveGrab(QWidget *widget, const QString &file);
 // Clicks the button with this text (access-key ampersands ignored) in a window.
