@@ -2,6 +2,8 @@
 // when the file is missing.
 #include "HelpViewer.h"
 
+#include "WindowStyle.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -35,8 +37,10 @@ HelpViewer::HelpViewer(QWidget *parent)
 
 HelpViewer *HelpViewer::Open(const QString &helpFile)
 {
-    if (!instance)
+    if (!instance) {
         instance = new HelpViewer;
+        CentreOnScreen(*instance);
+    }
     instance->Load(helpFile);
     instance->show();
     instance->raise();
