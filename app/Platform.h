@@ -3,6 +3,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class QSoundEffect;
+
 namespace barkmoor {
 
 class Platform {
@@ -17,7 +21,23 @@ public:
     virtual void OpenWebSite(const QString &address) = 0;
 };
 
-// The platform in use; a Qt-backed one unless SetPlatform installed another.
+// The desktop's own services on Qt. Its bark lives as long as the object does, so the
+// object must go before the application object does (a sound effect outliving it crashes
+// at exit): make it a local of the code that runs the event loop.
+class QtPlatform final : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+    int AudioOutputCount() override;
+    void PlayBark() override;
+    void OpenHelp(const QString &helpFile) override;
+    void OpenWebSite(const QString &address) override;
+
+private:
+    std::unique_ptr<QSoundEffect> bark;
+};
+
+// The platform in use: whatever SetPlatform installed, or one that does nothing.
 Platform &platform();
 void SetPlatform(Platform *replacement);
 

@@ -9,49 +9,58 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include <memory>
-
 namespace barkmoor {
 namespace {
 
-class QtPlatform final : public Platform {
+class SilentPlatform final : public Platform {
 public:
-    int AudioOutputCount() override { return int(QMediaDevices::audioOutputs().size()); }
-
-    void PlayBark() override
-    {
-        // Loaded once; on a machine without a sound server it loads and stays silent.
-        if (!bark) {
-            bark = std::make_unique<QSoundEffect>();
-            bark->setSource(QUrl(QStringLiteral("qrc:/bark.wav")));
-        }
-        bark->play();
-    }
-
-    void OpenHelp(const QString &helpFile) override { HelpViewer::Open(helpFile); }
-
-    void OpenWebSite(const QString &address) override { QDesktopServices::openUrl(QUrl(address)); }
-
-private:
-    std::unique_ptr<QSoundEffect> bark;
+    int AudioOutputCount() override { return 0; }
+    void PlayBark() override { }
+    void OpenHelp(const QString &) override { }
+    void OpenWebSite(const QString &) override { }
 };
 
-Platform *installed = nullptr;
+SilentPlatform silent;
+Platform *installed = &silent;
 
 } // namespace
 
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+int QtPlatform::AudioOutputCount()
+{
+    return int(QMediaDevices::audioOutputs().size());
+}
+
+void QtPlatform::PlayBark()
+{
+    // Loaded once; on a machine without a sound server it loads and stays silent.
+    if (!bark) {
+        bark = std::make_unique<QSoundEffect>();
+        bark->setSource(QUrl(QStringLiteral("qrc:/bark.wav")));
+    }
+    bark->play();
+}
+
+void QtPlatform::OpenHelp(const QString &helpFile)
+{
+    HelpViewer::Open(helpFile);
+}
+
+void QtPlatform::OpenWebSite(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl(address));
+}
+
 Platform &platform()
 {
-    if (!installed) {
-        static QtPlatform qtPlatform;
-        installed = &qtPlatform;
-    }
     return *installed;
 }
 
 void SetPlatform(Platform *replacement)
 {
-    installed = replacement;
+    installed = replacement ? replacement : &silent;
 }
 
 } // namespace barkmoor

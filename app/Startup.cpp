@@ -1,6 +1,8 @@
 // Window creation order matters: the dialogs copy their pictures from the main window.
 #include "Startup.h"
 
+#include "Platform.h"
+#include "QtPrompts.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -61,6 +63,21 @@ void DestroyWindows()
     Destroy(TopDogBox);
     Destroy(travel);
     Destroy(SnorfleMain);
+}
+
+int RunGame(QApplication &application)
+{
+    QtPrompter prompter;
+    SetPrompter(&prompter);
+    QtPlatform desktop;
+    SetPlatform(&desktop);
+    CreateWindows();
+    SnorfleMain->show();
+    const int result = application.exec();
+    DestroyWindows();
+    SetPlatform(nullptr);
+    SetPrompter(nullptr);
+    return result;
 }
 
 } // namespace barkmoor

@@ -15,4 +15,8 @@ void CreateWindows();
 // Destroys them again (tests start each case from a fresh set).
 void DestroyWindows();
 
+// The whole program once the application exists: the real prompts and platform, the
+// windows, the event loop until the main window closes. Returns the loop's result.
+int RunGame(QApplication &application);
+
 } // namespace barkmoor

@@ -1,7 +1,5 @@
-// Program entry: set up, create the windows, run the event loop.
-#include "QtPrompts.h"
+// Program entry: the application object, then the game.
 #include "Startup.h"
-#include "Unit1.h"
 
 #include <QApplication>
 
@@ -9,11 +7,5 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     barkmoor::SetUpApplication(application);
-    barkmoor::QtPrompter prompter;
-    barkmoor::SetPrompter(&prompter);
-    barkmoor::CreateWindows();
-    barkmoor::SnorfleMain->show();
-    const int result = application.exec();
-    barkmoor::DestroyWindows();
-    return result;
+    return barkmoor::RunGame(application);
 }

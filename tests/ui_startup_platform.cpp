@@ -80,7 +80,8 @@ TEST_F(StartupTest, HelpViewerShowsTheFileOrSaysItIsMissing)
 
 TEST_F(StartupTest, TheRealPlatformStartsAndBarksWithoutASoundDevice)
 {
-    SetPlatform(nullptr); // the Qt-backed services
+    QtPlatform desktop; // the Qt-backed services
+    SetPlatform(&desktop);
     const int outputs = platform().AudioOutputCount();
     EXPECT_GE(outputs, 0);
     platform().PlayBark(); // returns at once whether or not anything can sound
@@ -88,4 +89,6 @@ TEST_F(StartupTest, TheRealPlatformStartsAndBarksWithoutASoundDevice)
     MakeWindows();
     EXPECT_EQ(SnorfleMain->findChild<QAction *>(QStringLiteral("Sound1"))->isEnabled(), outputs != 0);
     EXPECT_EQ(Game.SoundOn, 1);
+    DestroyWindows();
+    SetPlatform(nullptr);
 }
