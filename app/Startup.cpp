@@ -14,6 +14,12 @@
 #include <QApplication>
 #include <QIcon>
 
+// Registers the game's embedded pictures, bark and icon (must stand outside a namespace).
+static void LoadGameResources()
+{
+    Q_INIT_RESOURCE(barkmoor);
+}
+
 namespace barkmoor {
 namespace {
 
@@ -27,6 +33,7 @@ template<class Window> void Destroy(Window *&window)
 
 void SetUpApplication(QApplication &application)
 {
+    LoadGameResources();
     // Only the name: a display name would be appended to every window caption.
     application.setApplicationName(QStringLiteral("Barkmoor"));
     application.setApplicationVersion(QStringLiteral("1.00b"));
