@@ -48,14 +48,8 @@ HelpViewer *HelpViewer::Open(const QString &helpFile)
     return instance;
 }
 
-HelpViewer *HelpViewer::Instance()
-{
-    return instance;
-}
-
 void HelpViewer::Load(const QString &file)
 {
-    helpFile = file;
     if (!QFileInfo(file).isReadable()) {
         browser->clear();
         status->setText(tr("Cannot find the help file %1.").arg(QDir::toNativeSeparators(file)));

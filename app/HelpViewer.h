@@ -14,9 +14,7 @@ class HelpViewer : public QWidget {
 public:
     // Shows the one viewer (made on first use) at the contents of helpFile.
     static HelpViewer *Open(const QString &helpFile);
-    static HelpViewer *Instance();
 
-    QString HelpFile() const { return helpFile; }
     QTextBrowser *Browser() const { return browser; }
 
 private:
@@ -25,7 +23,6 @@ private:
 
     QTextBrowser *browser;
     QLabel *status;
-    QString helpFile;
 };
 
 } // namespace barkmoor
