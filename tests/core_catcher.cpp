@@ -76,9 +76,7 @@ const Case cases[] = {
 
 void StartState(bool tag, bool goods)
 {
-    ResetProcessState();
-    Game.GameLength = 31;
-    ResetGameState();
+    StartFreshGame();
     Game.Cash = 1000;
     Game.Health = 70;
     Game.HasLicenceTag = tag ? 1 : 0;

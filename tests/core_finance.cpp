@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::int32_t MaxMoney = std::numeric_limits<std::int32_t>::max();
 
-const std::string InvalidNumber = "Woof! Did your paw slip?\r\rYou need to enter a valid number";
 const std::string RepayTooMuch = "Woof! You trying to make a fool of me flea-bag!\r\rYou don't have that much cash.";
 const std::string RepayThanks
     = "Woof! Nice doing business with you snorfle\r\rGlad I didn't have to send the muscle mutts round to collect it.";

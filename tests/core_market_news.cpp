@@ -45,9 +45,7 @@ class MarketNewsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProcessState();
-        Game.GameLength = 31;
-        ResetGameState();
+        StartFreshGame();
         Game.Prices = { 100, 200, 800, 400, 5009, 25, 150, 20000, 900, 300 };
     }
 

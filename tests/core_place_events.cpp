@@ -29,9 +29,7 @@ class PlaceEventsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProcessState();
-        Game.GameLength = 31;
-        ResetGameState();
+        StartFreshGame();
         Game.Place = 2; // the Park: anywhere but the garden
     }
 

@@ -19,7 +19,6 @@ constexpr int LeatherShoes = 2;
 constexpr int Slippers = 3;
 constexpr int FleaCollars = 9;
 
-const std::string InvalidNumber = "Woof! Did your paw slip?\r\rYou need to enter a valid number";
 const std::string CoatFull = "Woof! You do not have enough pockets in your doggie coat";
 const std::string TooManyToCarry
     = "Woof! How do you think you're going to carry that many\r\rYou do not have enough pockets in your doggie coat";
@@ -45,9 +44,7 @@ class TradeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetProcessState();
-        Game.GameLength = 31;
-        ResetGameState();
+        StartFreshGame();
         // A fixed market: Flea Collars off it today.
         Game.Prices = { 278, 345, 465, 560, 1000, 34, 98, 110, 190, 0 };
     }

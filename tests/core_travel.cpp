@@ -21,12 +21,7 @@ bool CatcherMove(std::uint32_t ms)
 
 class TravelTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ResetProcessState();
-        Game.GameLength = 31;
-        ResetGameState();
-    }
+    void SetUp() override { StartFreshGame(); }
     ScriptedPrompts prompts;
     FrozenClock clock;
 };

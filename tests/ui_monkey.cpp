@@ -330,9 +330,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        MakeWindows();
-        SnorfleMain->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(SnorfleMain));
+        MakeAndShowWindows();
     }
 };
 

@@ -83,9 +83,7 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        MakeWindows();
-        SnorfleMain->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(SnorfleMain));
+        MakeAndShowWindows();
         Game.Prices = { 278, 345, 465, 560, 1000, 34, 98, 110, 190, 0 };
         SnorfleMain->UpdateGame();
     }

@@ -13,6 +13,18 @@
 
 namespace barkmoor::testing {
 
+// The note for a typed count or amount that cannot be used, spelt out here on its own so
+// a slip in the game's copy shows up.
+inline const std::string InvalidNumber = "Woof! Did your paw slip?\r\rYou need to enter a valid number";
+
+// A fresh process and a fresh 31-day game, as at start-up.
+inline void StartFreshGame()
+{
+    ResetProcessState();
+    Game.GameLength = 31;
+    ResetGameState();
+}
+
 // Records every prompt shown and answers from queues; an empty queue answers No / Cancel.
 class ScriptedPrompts final : public Prompter {
 public:

@@ -2,6 +2,7 @@
 #include "WindowTesting.h"
 
 #include "Startup.h"
+#include "Unit1.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -232,6 +233,13 @@ void WindowTest::TearDown()
 void WindowTest::MakeWindows()
 {
     CreateWindows();
+}
+
+void WindowTest::MakeAndShowWindows()
+{
+    CreateWindows();
+    SnorfleMain->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(SnorfleMain));
 }
 
 void WindowTest::Freeze(std::uint32_t ms)

@@ -122,6 +122,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
     void MakeWindows();
+    // Makes the windows and puts the main window on the (offscreen) screen.
+    void MakeAndShowWindows();
     void Freeze(std::uint32_t ms);
 
     class Frozen final : public Clock {
