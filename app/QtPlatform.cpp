@@ -1,5 +1,5 @@
 // The desktop services on Qt: Qt Multimedia for the bark, the desktop URL handler for the web.
-#include "Platform.h"
+#include "QtPlatform.h"
 
 #include "HelpViewer.h"
 
@@ -10,20 +10,6 @@
 #include <QUrl>
 
 namespace barkmoor {
-namespace {
-
-class SilentPlatform final : public Platform {
-public:
-    int AudioOutputCount() override { return 0; }
-    void PlayBark() override { }
-    void OpenHelp(const QString &) override { }
-    void OpenWebSite(const QString &) override { }
-};
-
-SilentPlatform silent;
-Platform *installed = &silent;
-
-} // namespace
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -51,16 +37,6 @@ void QtPlatform::OpenHelp(const QString &helpFile)
 void QtPlatform::OpenWebSite(const QString &address)
 {
     QDesktopServices::openUrl(QUrl(address));
-}
-
-Platform &platform()
-{
-    return *installed;
-}
-
-void SetPlatform(Platform *replacement)
-{
-    installed = replacement ? replacement : &silent;
 }
 
 } // namespace barkmoor

@@ -1,7 +1,7 @@
 // Window creation order matters: the dialogs copy their pictures from the main window.
 #include "Startup.h"
 
-#include "Platform.h"
+#include "QtPlatform.h"
 #include "QtPrompts.h"
 #include "Unit1.h"
 #include "Unit2.h"

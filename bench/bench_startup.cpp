@@ -1,6 +1,6 @@
 // Start-up cost: from the application object to the main window on screen, with the real
 // platform layer (sound devices, the bark). Run with QT_QPA_PLATFORM=offscreen or on a display.
-#include "Platform.h"
+#include "QtPlatform.h"
 #include "QtPrompts.h"
 #include "Startup.h"
 #include "Unit1.h"

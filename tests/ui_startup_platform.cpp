@@ -4,6 +4,7 @@
 #include "WindowTesting.h"
 
 #include "HelpViewer.h"
+#include "QtPlatform.h"
 #include "Startup.h"
 #include "Unit1.h"
 #include "Unit2.h"

@@ -1,11 +1,8 @@
-// Services of the desktop that the game calls: sound, help, the browser.
+// Services of the desktop that the windows call: sound, help, the browser. The windows see
+// only this interface; the application shell installs the real one.
 #pragma once
 
 #include <QString>
-
-#include <memory>
-
-class QSoundEffect;
 
 namespace barkmoor {
 
@@ -19,22 +16,6 @@ public:
     virtual void OpenHelp(const QString &helpFile) = 0;
     // Opens an address in the user's browser; the result is not looked at.
     virtual void OpenWebSite(const QString &address) = 0;
-};
-
-// The desktop's own services on Qt. Its bark lives as long as the object does, so the
-// object must go before the application object does (a sound effect outliving it crashes
-// at exit): make it a local of the code that runs the event loop.
-class QtPlatform final : public Platform {
-public:
-    QtPlatform();
-    ~QtPlatform() override;
-    int AudioOutputCount() override;
-    void PlayBark() override;
-    void OpenHelp(const QString &helpFile) override;
-    void OpenWebSite(const QString &address) override;
-
-private:
-    std::unique_ptr<QSoundEffect> bark;
 };
 
 // The platform in use: whatever SetPlatform installed, or one that does nothing.
