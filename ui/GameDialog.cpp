@@ -20,22 +20,25 @@ void TGameDialog::SetUpWindow(int clientWidth, int clientHeight)
 
 void TGameDialog::CloseWindow()
 {
-    closing = true;
     done(QDialog::Rejected);
-    closing = false;
 }
 
 void TGameDialog::reject()
 {
-    // Reached by Esc and the close box only; our buttons go through CloseWindow.
-    if (closing)
-        QDialog::reject();
+    // Reached by Esc and the close box only; the window's buttons go through CloseWindow.
 }
 
 void TGameDialog::done(int result)
 {
     FormClose();
     QDialog::done(result);
+}
+
+void TGameDialog::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        FormShow();
+    QDialog::setVisible(visible);
 }
 
 void TGameDialog::showEvent(QShowEvent *event)

@@ -19,6 +19,11 @@ public:
     void reject() override;
     void done(int result) override;
 
+    // Runs on every showing, before the window appears, whether shown through exec(),
+    // open() or show().
+    virtual void FormShow() { }
+    void setVisible(bool visible) override;
+
 protected:
     // Size of the client area, white ground, game font, minimise-only title bar.
     void SetUpWindow(int clientWidth, int clientHeight);
@@ -29,7 +34,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    bool closing = false;
     bool shownBefore = false;
     bool centreAlways = false;
 };

@@ -3,7 +3,6 @@
 
 #include "Finance.h"
 #include "GameCore.h"
-#include "WindowStyle.h"
 #include "ui_Unit4.h"
 
 namespace barkmoor {
@@ -11,12 +10,12 @@ namespace barkmoor {
 TTopDogBox *TopDogBox = nullptr;
 
 TTopDogBox::TTopDogBox(QWidget *parent)
-    : TGameDialog("TopDogBox", parent)
+    : TMoneyDialog("TopDogBox", &GameState::Debt, parent)
     , ui(std::make_unique<Ui::TTopDogBox>())
 {
     ui->setupUi(this);
     SetUpWindow(344, 205);
-    connect(ui->cancelbttn, &QPushButton::clicked, this, &TTopDogBox::cancelbttnClick);
+    UseControls({ ui->Image1, ui->Image2, ui->topdogdebt, ui->cashinpaw, ui->AmountBox, ui->cancelbttn });
     connect(ui->repaybttn, &QPushButton::clicked, this, &TTopDogBox::repaybttnClick);
     connect(ui->borrowbttn, &QPushButton::clicked, this, &TTopDogBox::borrowbttnClick);
     connect(ui->Button1, &QPushButton::clicked, this, &TTopDogBox::Button1Click);
@@ -25,50 +24,14 @@ TTopDogBox::TTopDogBox(QWidget *parent)
 
 TTopDogBox::~TTopDogBox() = default;
 
-void TTopDogBox::FormCreate()
-{
-    CopyMainPictures(ui->Image1, ui->Image2);
-}
-
-void TTopDogBox::setVisible(bool visible)
-{
-    if (visible && !isVisible())
-        FormShow();
-    TGameDialog::setVisible(visible);
-}
-
-void TTopDogBox::FormShow()
-{
-    GetInfo();
-    ui->cancelbttn->setFocus();
-}
-
-void TTopDogBox::GetInfo()
-{
-    ui->topdogdebt->setText(QStringLiteral("$%1").arg(Game.Debt));
-    ui->cashinpaw->setText(QStringLiteral("$%1").arg(Game.Cash));
-    ui->AmountBox->setText(QStringLiteral("0"));
-}
-
-void TTopDogBox::After(Refresh refresh)
-{
-    if (refresh == Refresh::Yes)
-        GetInfo();
-}
-
-void TTopDogBox::cancelbttnClick()
-{
-    CloseWindow();
-}
-
 void TTopDogBox::repaybttnClick()
 {
-    After(RepayDebt(ui->AmountBox->text().toStdString()));
+    After(RepayDebt(AmountText()));
 }
 
 void TTopDogBox::borrowbttnClick()
 {
-    After(BorrowMoney(ui->AmountBox->text().toStdString()));
+    After(BorrowMoney(AmountText()));
 }
 
 void TTopDogBox::Button1Click()

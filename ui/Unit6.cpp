@@ -44,13 +44,6 @@ TGameOverBox::TGameOverBox(QWidget *parent)
 
 TGameOverBox::~TGameOverBox() = default;
 
-void TGameOverBox::setVisible(bool visible)
-{
-    if (visible && !isVisible())
-        FormShow();
-    TGameDialog::setVisible(visible);
-}
-
 void TGameOverBox::FormShow()
 {
     SnorfleMain->hide();

@@ -20,12 +20,9 @@ public:
 
     // Runs on every showing, before the window appears: hides the main window, ranks the
     // score (the name prompt being the only window on screen) and fills every label.
-    void FormShow();
+    void FormShow() override;
     // Ranks the final score into the table and asks the player's name for a place.
     void TopSnorfleWinner();
-
-    // Shows run FormShow first, whether through exec(), open() or show().
-    void setVisible(bool visible) override;
 
 private:
     void exitgamebttnClick();
