@@ -145,7 +145,8 @@ bool QtPrompter::QueryValue(const std::string &caption, const std::string &promp
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setFont(GameFont());
 
-    // About 45 average characters wide and 8 lines high, like the classic input box.
+    // About 45 average characters wide and 8 lines high: room for a caption, a prompt line and
+    // the typed text without looking empty.
     const QFontMetrics metrics(dialog.font());
     // Bitmap fonts report no usable average width, so measure the alphabet.
     const int unit

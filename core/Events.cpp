@@ -73,12 +73,12 @@ void Flowerbed()
 
 void Vet()
 {
-    if (Game.Health > 99)
+    if (Game.Health >= FullHealth)
         return;
     const int gain = (int(RandomBelow(2)) + 1) * 10;
     Game.Health += gain;
-    if (Game.Health > 100)
-        Game.Health = 100;
+    if (Game.Health > FullHealth)
+        Game.Health = FullHealth;
     // The message tells the drawn gain, even when the cap swallowed part of it.
     const std::string text = "Your owner took you to the vets.  Gain " + std::to_string(gain) + " health points.";
     Show(VetEvent, &text);
@@ -106,7 +106,7 @@ void DogHouse()
 
 void Kittens()
 {
-    // C++ division truncates toward zero, as the rule wants; below $5 the draw is RandomBelow(0) = 0.
+    // The fifth is truncated toward zero; below $5 the draw is RandomBelow(0) = 0.
     // Wide arithmetic keeps the result sane even for a Cash that should never be negative.
     const std::int64_t loss = std::int64_t(RandomBelow(Game.Cash / 5)) + 251;
     const std::int64_t left = std::int64_t(Game.Cash) - loss;

@@ -89,8 +89,8 @@ void ResetGameState()
     Game.WithdrewThisVisit = 0;
     Game.NewGameRequested = 0;
     Game.Place = GardenPlace;
-    Game.Cash = 2000;
-    Game.Debt = 5500;
+    Game.Cash = StartingCash;
+    Game.Debt = StartingDebt;
     Game.Savings = 0;
     Game.FoundItemsCount = 0;
     Game.CatcherVisits = 0;
@@ -98,9 +98,9 @@ void ResetGameState()
     Game.DaysLeft = Game.GameLength;
     Game.HasLicenceTag = 0;
     Game.LastDayWarned = 0;
-    Game.PocketCapacity = 100;
+    Game.PocketCapacity = StartingPockets;
     Game.PocketsUsed = 0;
-    Game.Health = 100;
+    Game.Health = FullHealth;
     Game.Stock.fill(0);
     NewDayPrices();
 }

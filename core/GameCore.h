@@ -14,6 +14,14 @@ constexpr int FirstPlaceText = 19; // GameText entry of place 0
 constexpr int FirstEventText = 10; // GameText entry of event message 0
 inline const std::string GardenName = "Neighbor's Garden";
 
+// How a game starts, and how long it lasts.
+constexpr std::int32_t StartingCash = 2000;
+constexpr std::int32_t StartingDebt = 5500;
+constexpr std::uint8_t StartingPockets = 100;
+constexpr std::int32_t FullHealth = 100; // also the most a visit to the vet can bring
+constexpr std::int32_t LongGameDays = 31; // the first game's length too
+constexpr std::int32_t ShortGameDays = 15;
+
 // Flags hold 0 or 1; widths are part of the rules (8-bit pockets wrap, 32-bit money).
 struct GameState {
     std::uint8_t HealthGone = 0;
@@ -40,12 +48,17 @@ struct GameState {
     std::array<std::int32_t, ItemCount> Prices {};
     std::array<std::int32_t, ItemCount> Stock {};
     std::uint8_t Place = 0;
+
+    // Whole states compare field by field, so a new field cannot slip past a comparison.
+    bool operator==(const GameState &) const = default;
 };
 
 struct HighScore {
     std::int32_t Score = 0;
     std::string Name;
     std::string Date;
+
+    bool operator==(const HighScore &) const = default;
 };
 
 extern GameState Game;

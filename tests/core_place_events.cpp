@@ -60,7 +60,8 @@ TEST_F(PlaceEventsTest, NothingAtTheGardenNotEvenARoll)
     EXPECT_EQ(Game.Health, 100);
     EXPECT_TRUE(prompts.shown.empty());
 
-    // The test is by the name, exactly as written.
+    // The garden is known by its exact name, not its index: another place given that name
+    // counts as the garden, the same name in other letter case does not.
     Game.Place = 2;
     GameText[FirstPlaceText + 2] = "Neighbor's Garden";
     RollAt(FindDraws({ { 130, 3 } }));

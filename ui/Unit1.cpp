@@ -140,7 +140,7 @@ void TSnorfleMain::FormCreate()
 {
     ui->Sound1->setEnabled(platform().AudioOutputCount() != 0);
     Game.SoundOn = ui->Sound1->isChecked() ? 1 : 0;
-    Game.GameLength = 31;
+    Game.GameLength = LongGameDays;
     NewGame();
     CentreOnScreen(*this);
 }
@@ -162,7 +162,7 @@ void TSnorfleMain::soundselection()
 void TSnorfleMain::UpdateGame()
 {
     // The bar's range is 0-100 and it ignores values outside it, so show 0 for a lost dog.
-    ui->healthbar->setValue(qBound(0, Game.Health, 100));
+    ui->healthbar->setValue(qBound(0, Game.Health, FullHealth));
     ui->cashlabel->setText(Dollars(Game.Cash));
     ui->debtlabel->setText(Dollars(Game.Debt));
     ui->savingslabel->setText(Dollars(Game.Savings));
@@ -257,12 +257,12 @@ void TSnorfleMain::Sound1Click()
 
 void TSnorfleMain::days1Click()
 {
-    ChooseGameLength(ui->days1, 31);
+    ChooseGameLength(ui->days1, LongGameDays);
 }
 
 void TSnorfleMain::days2Click()
 {
-    ChooseGameLength(ui->days2, 15);
+    ChooseGameLength(ui->days2, ShortGameDays);
 }
 
 void TSnorfleMain::ChooseGameLength(QAction *chosen, std::int32_t days)
