@@ -2,6 +2,7 @@
 #include "Unit1.h"
 
 #include "GameCore.h"
+#include "Keyboard.h"
 #include "Platform.h"
 #include "Prompts.h"
 #include "Trade.h"
@@ -101,6 +102,9 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
     ui->centralwidget->setFixedSize(ClientWidth, ClientHeight);
     ui->MainMenu1->setFont(GameFont());
     StyleGameWindow(*this, ClientWidth, ClientHeight + ui->MainMenu1->sizeHint().height());
+    // Trot takes Enter too: after every trade the focus goes there so the next key plays on.
+    EnterPressesFocusedButton(*this);
+    OpenMenuByKeyboard(*this, ui->MainMenu1);
 
     ui->Image1->setPixmap(QPixmap(QStringLiteral(":/dog.bmp")));
     ui->Image2->setPixmap(QPixmap(QStringLiteral(":/title.bmp")));
