@@ -15,11 +15,14 @@
 #include "WindowStyle.h"
 #include "ui_Unit1.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QStyledItemDelegate>
+#include <QtMath>
 
 #include <functional>
 
@@ -90,6 +93,29 @@ private:
     std::function<void()> pick;
 };
 
+// Draws a number in full: the widest price ("$ 184810") needs nearly the whole column, so
+// it is never elided, and a figure wider than the column less its side margins gives up
+// some of its left margin. Figures that fit are drawn exactly as the list draws them.
+class WholeFigures final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem figure(option);
+        initStyleOption(&figure, index);
+        figure.textElideMode = Qt::ElideNone;
+        const QWidget *view = figure.widget;
+        QStyle *style = view ? view->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const int textWidth = qCeil(QFontMetricsF(figure.font).horizontalAdvance(figure.text));
+        const int overflow = 2 * margin + textWidth - figure.rect.width();
+        if (overflow > 0)
+            figure.rect.setLeft(figure.rect.left() - qMin(overflow, margin));
+        style->drawControl(QStyle::CE_ItemViewItem, &figure, painter, view);
+    }
+};
+
 } // namespace
 
 TSnorfleMain::TSnorfleMain(QWidget *parent)
@@ -121,6 +147,7 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
         for (int row = 0; row < list->count(); ++row)
             list->item(row)->setSizeHint(QSize(list->width(), RowHeight));
     }
+    ui->BuyBox->setItemDelegate(new WholeFigures(ui->BuyBox));
     connect(ui->SellBox, &QListWidget::itemClicked, this, &TSnorfleMain::SellBoxClick);
     connect(ui->BuyBox, &QListWidget::itemClicked, this, &TSnorfleMain::BuyBoxClick);
     new RowPickKeys(ui->SellBox, [this] { SellBoxClick(); });

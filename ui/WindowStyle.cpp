@@ -3,27 +3,51 @@
 
 #include "Unit1.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
-#include <QGuiApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
 namespace barkmoor {
 
+QFont BitmapGameFont()
+{
+    static const bool loaded = [] {
+        const QString wineFont = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
+        return QFile::exists(wineFont) && QFontDatabase::addApplicationFont(wineFont) >= 0;
+    }();
+    if (!loaded)
+        return {};
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(13);
+    return f;
+}
+
+QFont ScalableGameFont()
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(11);
+    return f;
+}
+
+bool BitmapFontIsCrisp(const QFont &bitmap, qreal devicePixelRatio)
+{
+    // Its glyphs come in one size only: a doubled screen would draw them small on
+    // doubled advances, and a missing strike would be faked from another size.
+    if (devicePixelRatio > 1.0 || bitmap.family() != QStringLiteral("MS Sans Serif"))
+        return false;
+    const QFontInfo shown(bitmap);
+    return shown.family() == bitmap.family() && shown.pixelSize() == bitmap.pixelSize();
+}
+
 QFont GameFont()
 {
     static const QFont font = [] {
-        const QString wineFont = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
-        if (QFile::exists(wineFont) && QFontDatabase::addApplicationFont(wineFont) >= 0) {
-            QFont f(QStringLiteral("MS Sans Serif"));
-            f.setPixelSize(13);
-            return f;
-        }
-        QFont f(QStringLiteral("Liberation Sans"));
-        f.setPixelSize(11);
-        return f;
+        const QFont bitmap = BitmapGameFont();
+        return BitmapFontIsCrisp(bitmap, qApp->devicePixelRatio()) ? bitmap : ScalableGameFont();
     }();
     return font;
 }

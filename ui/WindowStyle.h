@@ -8,9 +8,14 @@ class QLabel;
 
 namespace barkmoor {
 
-// The 8-point game font: the metric-compatible MS Sans Serif when the machine has it,
-// otherwise Liberation Sans, sized to a 13-pixel line.
+// The 8-point game font: the metric-compatible bitmap MS Sans Serif when the machine has
+// it and the screen shows it crisply (a device pixel ratio of 1), otherwise the scalable
+// Liberation Sans, which fits every caption.
 QFont GameFont();
+// The two candidates. The bitmap one is a default font when the machine lacks it.
+QFont BitmapGameFont();
+QFont ScalableGameFont();
+bool BitmapFontIsCrisp(const QFont &bitmap, qreal devicePixelRatio);
 
 // Fixed client size, white ground (through the palette: a style sheet would stop the font
 // reaching the controls), the game font, and a title bar with a minimise button only.
