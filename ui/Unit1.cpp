@@ -134,6 +134,7 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
 
     ui->Image1->setPixmap(QPixmap(QStringLiteral(":/dog.bmp")));
     ui->Image2->setPixmap(QPixmap(QStringLiteral(":/title.bmp")));
+    NamePictures(ui->Image1, ui->Image2);
     ui->HeaderControl1->SetSections(
         { { QStringLiteral("Sell"), 41 }, { QStringLiteral("Items"), 161 }, { QStringLiteral("Buy"), 55 } });
 

@@ -73,8 +73,15 @@ void CentreOnScreen(QWidget &window)
     window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
 }
 
+void NamePictures(QLabel *dog, QLabel *title)
+{
+    dog->setAccessibleName(QStringLiteral("Dog"));
+    title->setAccessibleName(QStringLiteral("Barkmoor"));
+}
+
 void CopyMainPictures(QLabel *dog, QLabel *title)
 {
+    NamePictures(dog, title);
     // A copy of its own, as the dialogs never share a bitmap with the main window.
     dog->setPixmap(SnorfleMain->DogPicture().copy());
     title->setPixmap(SnorfleMain->TitlePicture().copy());

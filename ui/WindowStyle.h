@@ -23,6 +23,8 @@ void StyleGameWindow(QWidget &window, int clientWidth, int clientHeight);
 
 void CentreOnScreen(QWidget &window);
 
+// Names the dog and title pictures for screen readers.
+void NamePictures(QLabel *dog, QLabel *title);
 // Copies the main window's dog and title pictures into a dialog's two picture labels.
 void CopyMainPictures(QLabel *dog, QLabel *title);
 
