@@ -2,6 +2,7 @@
 #include "Keyboard.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -17,13 +18,23 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!button)
+            return false;
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            // In a dialog the focused button wears the default frame, as an auto-default
+            // one would, but only while it has the focus.
+            const auto *focus = static_cast<QFocusEvent *>(event);
+            if (qobject_cast<QDialog *>(button->window()) && focus->reason() != Qt::PopupFocusReason)
+                button->setDefault(event->type() == QEvent::FocusIn);
+            return false;
+        }
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || (key->modifiers() & ~Qt::KeypadModifier))
             return false;
-        auto *button = qobject_cast<QPushButton *>(watched);
-        if (!button || !button->isEnabled() || !button->isVisible())
+        if (!button->isEnabled() || !button->isVisible())
             return false;
         button->click();
         return true;
@@ -101,7 +112,7 @@ void EnterPressesFocusedButton(QWidget &window)
         // A dialog makes every auto-default button a candidate for its default once it is
         // shown (the next one after the focus), and Enter anywhere would then press it.
         button->setAutoDefault(false);
-        button->setDefault(false);
+        button->setDefault(button->hasFocus() && qobject_cast<QDialog *>(button->window()));
         button->installEventFilter(filter);
     }
 }
