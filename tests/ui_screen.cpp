@@ -121,3 +121,29 @@ TEST_F(ScreenTest, TheWidestPriceShowsInFull)
         Game.Prices[7] = 184810;
     }
 }
+
+// At a whole ratio each picture pixel is a square block of one colour, in the main window and
+// in a dialog's copy: catches the painter's smoothing (a blurred dog at 2x) and a ratio test
+// that lets 1.5 through to whole-pixel blocks. At ratio 1 the picture is the file itself.
+TEST_F(ScreenTest, PicturesScaleWithoutBlur)
+{
+    const QImage dog(QStringLiteral(":/dog.bmp"));
+    EXPECT_EQ(CrispPicture(QPixmap::fromImage(dog), 1.5).toImage(), QPixmap::fromImage(dog).toImage());
+    const QImage doubled = CrispPicture(QPixmap::fromImage(dog), 2.0).toImage();
+    ASSERT_EQ(doubled.size(), QSize(138, 204));
+    EXPECT_EQ(doubled.pixel(41, 77), dog.pixel(20, 38));
+    EXPECT_EQ(doubled.pixel(40, 76), dog.pixel(20, 38));
+
+    MakeAndShowWindows();
+    const int ratio = int(qApp->devicePixelRatio());
+    for (QWidget *window : { static_cast<QWidget *>(SnorfleMain), static_cast<QWidget *>(TopDogBox) }) {
+        const QImage shown = window->findChild<QLabel *>(QStringLiteral("Image1"))->grab().toImage();
+        int blurred = 0;
+        for (int y = 0; y + ratio <= shown.height(); y += ratio)
+            for (int x = 0; x + ratio <= shown.width(); x += ratio)
+                for (int dy = 0; dy < ratio; ++dy)
+                    for (int dx = 0; dx < ratio; ++dx)
+                        blurred += shown.pixel(x + dx, y + dy) != shown.pixel(x, y);
+        EXPECT_EQ(blurred, 0) << window->objectName().toStdString();
+    }
+}

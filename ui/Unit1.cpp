@@ -132,8 +132,8 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
     EnterPressesFocusedButton(*this);
     OpenMenuByKeyboard(*this, ui->MainMenu1);
 
-    ui->Image1->setPixmap(QPixmap(QStringLiteral(":/dog.bmp")));
-    ui->Image2->setPixmap(QPixmap(QStringLiteral(":/title.bmp")));
+    ui->Image1->setPixmap(CrispPicture(QPixmap(QStringLiteral(":/dog.bmp")), qApp->devicePixelRatio()));
+    ui->Image2->setPixmap(CrispPicture(QPixmap(QStringLiteral(":/title.bmp")), qApp->devicePixelRatio()));
     NamePictures(ui->Image1, ui->Image2);
     ui->HeaderControl1->SetSections(
         { { QStringLiteral("Sell"), 41 }, { QStringLiteral("Items"), 161 }, { QStringLiteral("Buy"), 55 } });

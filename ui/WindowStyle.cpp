@@ -52,6 +52,17 @@ QFont GameFont()
     return font;
 }
 
+QPixmap CrispPicture(const QPixmap &picture, qreal devicePixelRatio)
+{
+    const int whole = int(devicePixelRatio);
+    if (whole < 2 || whole != devicePixelRatio)
+        return picture;
+    // Whole ratios repeat each pixel; left to the painter the picture would be smoothed.
+    QPixmap sharp = picture.scaled(picture.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    sharp.setDevicePixelRatio(devicePixelRatio);
+    return sharp;
+}
+
 void StyleGameWindow(QWidget &window, int clientWidth, int clientHeight)
 {
     window.setFont(GameFont());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPixmap>
 
 class QWidget;
 class QLabel;
@@ -16,6 +17,10 @@ QFont GameFont();
 QFont BitmapGameFont();
 QFont ScalableGameFont();
 bool BitmapFontIsCrisp(const QFont &bitmap, qreal devicePixelRatio);
+
+// A picture for a screen of this device pixel ratio: at a whole ratio above 1 each pixel
+// becomes a square block (no blur), otherwise the picture as it is.
+QPixmap CrispPicture(const QPixmap &picture, qreal devicePixelRatio);
 
 // Fixed client size, white ground (through the palette: a style sheet would stop the font
 // reaching the controls), the game font, and a title bar with a minimise button only.
