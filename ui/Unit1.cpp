@@ -94,8 +94,8 @@ private:
 };
 
 // Draws a number in full: the widest price ("$ 184810") needs nearly the whole column, so
-// it is never elided, and a figure wider than the column less its side margins gives up
-// some of its left margin. Figures that fit are drawn exactly as the list draws them.
+// it is never elided and may use the right margin; one wider still than the column less
+// its left margin gives up some of that too. Figures that fit are drawn as the list does.
 class WholeFigures final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -109,7 +109,7 @@ public:
         QStyle *style = view ? view->style() : QApplication::style();
         const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
         const int textWidth = qCeil(QFontMetricsF(figure.font).horizontalAdvance(figure.text));
-        const int overflow = 2 * margin + textWidth - figure.rect.width();
+        const int overflow = margin + textWidth - figure.rect.width();
         if (overflow > 0)
             figure.rect.setLeft(figure.rect.left() - qMin(overflow, margin));
         style->drawControl(QStyle::CE_ItemViewItem, &figure, painter, view);
