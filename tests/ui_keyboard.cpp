@@ -97,6 +97,10 @@ TEST_F(KeyboardTest, EnterInTheAmountBoxMovesNoMoney)
         Game.Savings = 700;
         const std::array<std::int32_t, 5> before
             = { Game.Cash, Game.Debt, Game.Savings, Game.BorrowedThisVisit, Game.WithdrewThisVisit };
+        // A message would mean money was moved (or refused): answered so the test fails
+        // rather than hangs.
+        Responder notes;
+        notes.On(QLatin1String(ShowNoteName), [](QWidget *note) { ClickButton(note, QStringLiteral("OK")); });
         ModalScript script;
         script.Expect(window->objectName(), [](QWidget *) {
             EXPECT_EQ(FocusName(), QStringLiteral("cancelbttn"));
@@ -112,7 +116,7 @@ TEST_F(KeyboardTest, EnterInTheAmountBoxMovesNoMoney)
         });
         window->exec();
         EXPECT_TRUE(script.Finished());
-        EXPECT_EQ(script.Seen(), QStringList { window->objectName() }); // no message came either
+        EXPECT_EQ(notes.Count(QLatin1String(ShowNoteName)), 0);
         EXPECT_EQ((std::array<std::int32_t, 5> {
                       Game.Cash, Game.Debt, Game.Savings, Game.BorrowedThisVisit, Game.WithdrewThisVisit }),
             before);
@@ -304,8 +308,9 @@ TEST_F(KeyboardTest, AWholeGameWithTheKeyboardOnly)
     HighScoreTable[2].Score = 1000;
 
     Key(Qt::Key_F10);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     Key(Qt::Key_Right);
-    while (ActiveMenuItem() != QStringLiteral("New Game"))
+    for (int step = 0; step < 5 && ActiveMenuItem() != QStringLiteral("New Game"); ++step)
         Key(Qt::Key_Down);
     Key(Qt::Key_Right);
     if (ActiveMenuItem().isEmpty())
