@@ -52,7 +52,7 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
         if (type != QEvent::KeyPress && type != QEvent::KeyRelease) {
@@ -65,7 +65,7 @@ protected:
             return false;
         if (type == QEvent::KeyPress) {
             altAlone = key->key() == Qt::Key_Alt && !(key->modifiers() & ~Qt::AltModifier);
-            if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier && Ready()) {
+            if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier && Ready(watched)) {
                 Open();
                 return true;
             }
@@ -76,17 +76,19 @@ protected:
             || menuBar->style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, menuBar))
             return false;
         altAlone = false;
-        if (!Ready())
+        if (!Ready(watched))
             return false;
         Open();
         return true;
     }
 
 private:
-    // Only from the window itself: not over a prompt, a dialog or an open menu.
-    bool Ready() const
+    // Only for keys typed into the window itself, not over a prompt, a dialog or an open
+    // menu. (Without a window manager no window is active, yet the keys still arrive.)
+    bool Ready(QObject *receiver) const
     {
-        return QApplication::activeWindow() == &window && !QApplication::activeModalWidget()
+        const auto *widget = qobject_cast<QWidget *>(receiver);
+        return widget && widget->window() == &window && !QApplication::activeModalWidget()
             && !QApplication::activePopupWidget() && !menuBar->actions().isEmpty();
     }
 
