@@ -1,6 +1,7 @@
 // Dialog base: the shared look, centring, and closing only from the window's own buttons.
 #include "GameDialog.h"
 
+#include "Keyboard.h"
 #include "Unit1.h"
 #include "WindowStyle.h"
 
@@ -16,6 +17,7 @@ TGameDialog::TGameDialog(const char *formName, QWidget *parent)
 void TGameDialog::SetUpWindow(int clientWidth, int clientHeight)
 {
     StyleGameWindow(*this, clientWidth, clientHeight);
+    EnterPressesFocusedButton(*this);
 }
 
 void TGameDialog::CloseWindow()

@@ -2,6 +2,7 @@
 #include "Unit1.h"
 
 #include "GameCore.h"
+#include "Keyboard.h"
 #include "Platform.h"
 #include "Prompts.h"
 #include "Trade.h"
@@ -14,11 +15,14 @@
 #include "WindowStyle.h"
 #include "ui_Unit1.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QStyledItemDelegate>
+#include <QtMath>
 
 #include <functional>
 
@@ -89,6 +93,29 @@ private:
     std::function<void()> pick;
 };
 
+// Draws a number in full: the widest price ("$ 184810") needs nearly the whole column, so
+// it is never elided and may use the right margin; one wider still than the column less
+// its left margin gives up some of that too. Figures that fit are drawn as the list does.
+class WholeFigures final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem figure(option);
+        initStyleOption(&figure, index);
+        figure.textElideMode = Qt::ElideNone;
+        const QWidget *view = figure.widget;
+        QStyle *style = view ? view->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        const int textWidth = qCeil(QFontMetricsF(figure.font).horizontalAdvance(figure.text));
+        const int overflow = margin + textWidth - figure.rect.width();
+        if (overflow > 0)
+            figure.rect.setLeft(figure.rect.left() - qMin(overflow, margin));
+        style->drawControl(QStyle::CE_ItemViewItem, &figure, painter, view);
+    }
+};
+
 } // namespace
 
 TSnorfleMain::TSnorfleMain(QWidget *parent)
@@ -101,9 +128,13 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
     ui->centralwidget->setFixedSize(ClientWidth, ClientHeight);
     ui->MainMenu1->setFont(GameFont());
     StyleGameWindow(*this, ClientWidth, ClientHeight + ui->MainMenu1->sizeHint().height());
+    // Trot takes Enter too: after every trade the focus goes there so the next key plays on.
+    EnterPressesFocusedButton(*this);
+    OpenMenuByKeyboard(*this, ui->MainMenu1);
 
-    ui->Image1->setPixmap(QPixmap(QStringLiteral(":/dog.bmp")));
-    ui->Image2->setPixmap(QPixmap(QStringLiteral(":/title.bmp")));
+    ui->Image1->setPixmap(CrispPicture(QPixmap(QStringLiteral(":/dog.bmp")), qApp->devicePixelRatio()));
+    ui->Image2->setPixmap(CrispPicture(QPixmap(QStringLiteral(":/title.bmp")), qApp->devicePixelRatio()));
+    NamePictures(ui->Image1, ui->Image2);
     ui->HeaderControl1->SetSections(
         { { QStringLiteral("Sell"), 41 }, { QStringLiteral("Items"), 161 }, { QStringLiteral("Buy"), 55 } });
 
@@ -117,6 +148,7 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
         for (int row = 0; row < list->count(); ++row)
             list->item(row)->setSizeHint(QSize(list->width(), RowHeight));
     }
+    ui->BuyBox->setItemDelegate(new WholeFigures(ui->BuyBox));
     connect(ui->SellBox, &QListWidget::itemClicked, this, &TSnorfleMain::SellBoxClick);
     connect(ui->BuyBox, &QListWidget::itemClicked, this, &TSnorfleMain::BuyBoxClick);
     new RowPickKeys(ui->SellBox, [this] { SellBoxClick(); });

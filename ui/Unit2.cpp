@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QListWidget>
 
 namespace barkmoor {
 
@@ -41,17 +42,34 @@ void Ttravel::FormCreate()
 
 bool Ttravel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->placebox && event->type() == QEvent::KeyPress) {
-        // Let the list move its highlight first; a changed row is a pick.
-        const int before = ui->placebox->currentRow();
-        ui->placebox->removeEventFilter(this);
-        QCoreApplication::sendEvent(ui->placebox, event);
-        ui->placebox->installEventFilter(this);
-        if (ui->placebox->currentRow() != before && ui->placebox->currentRow() >= 0)
-            placeboxClick();
+    if (watched != ui->placebox || event->type() != QEvent::KeyPress)
+        return TGameDialog::eventFilter(watched, event);
+    QListWidget *list = ui->placebox;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool plain = !(key->modifiers() & ~Qt::KeypadModifier);
+    if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space)) {
+        // The highlighted row, which may be the place picked last time or the first row.
+        list->setCurrentRow(qMax(list->currentRow(), 0));
+        placeboxClick();
         return true;
     }
-    return TGameDialog::eventFilter(watched, event);
+    if (list->selectedItems().isEmpty() && plain
+        && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_Home
+            || key->key() == Qt::Key_PageUp)) {
+        // Nothing picked yet: the list would only move from its unmarked first row, which no
+        // key could then pick. These keys start at the top, as a fresh list box does.
+        list->setCurrentRow(0);
+        placeboxClick();
+        return true;
+    }
+    // Let the list move its highlight first; a changed row is a pick.
+    const int before = list->currentRow();
+    list->removeEventFilter(this);
+    QCoreApplication::sendEvent(list, event);
+    list->installEventFilter(this);
+    if (list->currentRow() != before && list->currentRow() >= 0)
+        placeboxClick();
+    return true;
 }
 
 void Ttravel::placeboxClick()

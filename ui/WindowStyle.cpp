@@ -3,29 +3,64 @@
 
 #include "Unit1.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
-#include <QGuiApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
 namespace barkmoor {
 
+QFont BitmapGameFont()
+{
+    static const bool loaded = [] {
+        const QString wineFont = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
+        return QFile::exists(wineFont) && QFontDatabase::addApplicationFont(wineFont) >= 0;
+    }();
+    if (!loaded)
+        return {};
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(13);
+    return f;
+}
+
+QFont ScalableGameFont()
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(11);
+    return f;
+}
+
+bool BitmapFontIsCrisp(const QFont &bitmap, qreal devicePixelRatio)
+{
+    // Its glyphs come in one size only: a doubled screen would draw them small on
+    // doubled advances, and a missing strike would be faked from another size.
+    if (devicePixelRatio > 1.0 || bitmap.family() != QStringLiteral("MS Sans Serif"))
+        return false;
+    const QFontInfo shown(bitmap);
+    return shown.family() == bitmap.family() && shown.pixelSize() == bitmap.pixelSize();
+}
+
 QFont GameFont()
 {
     static const QFont font = [] {
-        const QString wineFont = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
-        if (QFile::exists(wineFont) && QFontDatabase::addApplicationFont(wineFont) >= 0) {
-            QFont f(QStringLiteral("MS Sans Serif"));
-            f.setPixelSize(13);
-            return f;
-        }
-        QFont f(QStringLiteral("Liberation Sans"));
-        f.setPixelSize(11);
-        return f;
+        const QFont bitmap = BitmapGameFont();
+        return BitmapFontIsCrisp(bitmap, qApp->devicePixelRatio()) ? bitmap : ScalableGameFont();
     }();
     return font;
+}
+
+QPixmap CrispPicture(const QPixmap &picture, qreal devicePixelRatio)
+{
+    const int whole = int(devicePixelRatio);
+    if (whole < 2 || whole != devicePixelRatio)
+        return picture;
+    // Whole ratios repeat each pixel; left to the painter the picture would be smoothed.
+    QPixmap sharp = picture.scaled(picture.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    sharp.setDevicePixelRatio(devicePixelRatio);
+    return sharp;
 }
 
 void StyleGameWindow(QWidget &window, int clientWidth, int clientHeight)
@@ -49,8 +84,15 @@ void CentreOnScreen(QWidget &window)
     window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
 }
 
+void NamePictures(QLabel *dog, QLabel *title)
+{
+    dog->setAccessibleName(QStringLiteral("Dog"));
+    title->setAccessibleName(QStringLiteral("Barkmoor"));
+}
+
 void CopyMainPictures(QLabel *dog, QLabel *title)
 {
+    NamePictures(dog, title);
     // A copy of its own, as the dialogs never share a bitmap with the main window.
     dog->setPixmap(SnorfleMain->DogPicture().copy());
     title->setPixmap(SnorfleMain->TitlePicture().copy());
