@@ -18,15 +18,20 @@ function(barkmoor_install_command dir component)
   install(FILES "${link}" DESTINATION "${dir}" COMPONENT ${component} ${ARGN})
 endfunction()
 
+# Compresses source into the build folder as the manual and changelog are shipped:
+# best compression and no time stamp, so the same text always gives the same bytes.
+function(barkmoor_gzip source output)
+  set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  get_filename_component(folder ${output} DIRECTORY)
+  file(MAKE_DIRECTORY ${folder})
+  execute_process(COMMAND gzip -9nc INPUT_FILE ${source} OUTPUT_FILE ${output} COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+
 # Debian puts a game's command in /usr/games and wants a copyright file and a changelog
-# (compressed without a time stamp) in the package's doc folder.
+# in the package's doc folder.
 barkmoor_install_command(games DebianCommand EXCLUDE_FROM_ALL)
 set(BARKMOOR_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/cmake/debian)
-set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${BARKMOOR_DEBIAN_DIR}/changelog)
-file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/debian)
-execute_process(COMMAND gzip -9nc INPUT_FILE ${BARKMOOR_DEBIAN_DIR}/changelog
-                OUTPUT_FILE ${PROJECT_BINARY_DIR}/debian/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+barkmoor_gzip(${BARKMOOR_DEBIAN_DIR}/changelog ${PROJECT_BINARY_DIR}/debian/changelog.gz)
 install(FILES ${BARKMOOR_DEBIAN_DIR}/copyright ${PROJECT_BINARY_DIR}/debian/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/barkmoor COMPONENT DebianDoc EXCLUDE_FROM_ALL)
 
