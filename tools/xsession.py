@@ -5,6 +5,7 @@ and close() ends it all in order. Used by tools/screenshot.py and the install te
 """
 import ctypes
 import os
+import re
 import select
 import signal
 import subprocess
@@ -58,8 +59,12 @@ class XSession:
     def start(self, argv, cwd=None, log=None):
         """Starts a program on this display; it is ended by close()."""
         out = open(log, "wb") if log else subprocess.DEVNULL
-        child = subprocess.Popen(argv, cwd=cwd, env=self.env, stdout=out, stderr=subprocess.STDOUT,
-                                 preexec_fn=_die_with_parent)
+        try:
+            child = subprocess.Popen(argv, cwd=cwd, env=self.env, stdout=out, stderr=subprocess.STDOUT,
+                                     preexec_fn=_die_with_parent)
+        finally:
+            if log:
+                out.close()
         self.children.append(child)
         return child
 
@@ -72,7 +77,7 @@ class XSession:
     def find_window(self, title, timeout=20.0):
         """Polls until a mapped window has exactly this title; gives its id or None."""
         deadline = time.monotonic() + timeout
-        pattern = "^" + "".join("\\" + c if not c.isalnum() and c != " " else c for c in title) + "$"
+        pattern = "^" + re.sub(r"([.\[\]()*+?{}|^$\\])", r"\\\1", title) + "$"
         while time.monotonic() < deadline:
             code, out = self.run(["xdotool", "search", "--onlyvisible", "--name", pattern])
             if code == 0 and out.split():
