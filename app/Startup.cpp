@@ -1,6 +1,7 @@
 // Window creation order matters: the dialogs copy their pictures from the main window.
 #include "Startup.h"
 
+#include "GameIcon.h"
 #include "QtPlatform.h"
 #include "QtPrompts.h"
 #include "Unit1.h"
@@ -37,7 +38,9 @@ void SetUpApplication(QApplication &application)
     // Only the name: a display name would be appended to every window caption.
     application.setApplicationName(QStringLiteral("Barkmoor"));
     application.setApplicationVersion(QStringLiteral("1.00b"));
-    application.setWindowIcon(QIcon(QStringLiteral(":/icon.bmp")));
+    // Ties the windows to the installed menu entry (its icon on a Wayland task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.barkmoor"));
+    application.setWindowIcon(GameIcon()); // drawn at each size, so crisp at 2x too
     // Only closing the main window ends the game; a prompt closing while the main window
     // is hidden (the high-score name) must not look like the last window going.
     application.setQuitOnLastWindowClosed(false);

@@ -2,13 +2,15 @@
 """Draws Barkmoor's pictures and synthesises its bark, all from scratch.
 
 Run from the repository root:  python3 tools/make_resources.py
-Writes res/dog.bmp, res/title.bmp, res/icon.bmp and res/bark.wav.
+Writes res/dog.bmp, res/title.bmp, res/icon.bmp and res/bark.wav, and the icon set:
+res/icons/hicolor/<size>/apps/<id>.png and .svg for the desktop, res/barkmoor.ico for Windows.
 The output is the same on every run (no clock, fixed random seed).
 """
 import math
 import os
 import random
 import struct
+import zlib
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir)
 RES = os.path.normpath(os.path.join(ROOT, "res"))
@@ -19,8 +21,14 @@ WHITE = (255, 255, 255)
 # --- Shapes as signed distance functions: negative inside, in scene units.
 # Distances give cheap, even anti-aliasing and outlines of any width.
 
+def _svg(f, *desc):
+    """Notes what a shape is, so the scalable icon can draw it as itself."""
+    f.svg = desc
+    return f
+
+
 def circle(cx, cy, r):
-    return lambda x, y: math.hypot(x - cx, y - cy) - r
+    return _svg(lambda x, y: math.hypot(x - cx, y - cy) - r, "circle", cx, cy, r)
 
 
 def ellipse(cx, cy, rx, ry, ang=0.0):
@@ -34,7 +42,7 @@ def ellipse(cx, cy, rx, ry, ang=0.0):
             return -min(rx, ry)
         k1 = math.hypot(u / (rx * rx), v / (ry * ry))
         return k0 * (k0 - 1.0) / k1
-    return f
+    return _svg(f, "ellipse", cx, cy, rx, ry, ang)
 
 
 def _seg_dist(x, y, ax, ay, bx, by):
@@ -51,7 +59,7 @@ def stroke(points, r):
 
     def f(x, y):
         return min(_seg_dist(x, y, a[0], a[1], b[0], b[1]) for a, b in segs) - r
-    return f
+    return _svg(f, "stroke", points, r)
 
 
 def polygon(pts):
@@ -73,7 +81,7 @@ def polygon(pts):
                 sign = -sign
             j = i
         return sign * math.sqrt(d)
-    return f
+    return _svg(f, "polygon", pts)
 
 
 def rbox(x0, y0, x1, y1, r):
@@ -83,20 +91,20 @@ def rbox(x0, y0, x1, y1, r):
     def f(x, y):
         qx, qy = abs(x - cx) - hx, abs(y - cy) - hy
         return math.hypot(max(qx, 0), max(qy, 0)) + min(max(qx, qy), 0) - r
-    return f
+    return _svg(f, "rbox", x0, y0, x1, y1, r)
 
 
 def union(*fs):
-    return lambda x, y: min(f(x, y) for f in fs)
+    return _svg(lambda x, y: min(f(x, y) for f in fs), "union", fs)
 
 
 def intersect(*fs):
-    return lambda x, y: max(f(x, y) for f in fs)
+    return _svg(lambda x, y: max(f(x, y) for f in fs), "traced")
 
 
 def ring(f, r):
     """Just the rim of a shape, as a line of half-width r."""
-    return lambda x, y: abs(f(x, y)) - r
+    return _svg(lambda x, y: abs(f(x, y)) - r, "traced")
 
 
 def arc(cx, cy, rx, ry, a0, a1, steps=24):
@@ -123,13 +131,16 @@ def render(w, h, layers, scale=1.0, ox=0.0, oy=0.0, bg=WHITE):
     """Paints layers back to front. A layer is (shape, fill, line colour, line width).
 
     Output pixel (i, j) looks at scene point (ox + (i + .5) / scale, oy + (j + .5) / scale).
+    With bg None the ground is clear and each pixel also carries its coverage:
+    (r, g, b, a) with the colour premultiplied by a.
     """
     img = []
     for j in range(h):
         y = oy + (j + 0.5) / scale
         for i in range(w):
             x = ox + (i + 0.5) / scale
-            r, g, b = bg
+            r, g, b = bg or (0.0, 0.0, 0.0)
+            a = 0.0
             for shape, fill, line, lw in layers:
                 d = shape(x, y) * scale  # distance in output pixels
                 outer = min(1.0, max(0.0, 0.5 - (d - lw * scale)))
@@ -142,7 +153,8 @@ def render(w, h, layers, scale=1.0, ox=0.0, oy=0.0, bg=WHITE):
                 r = r * keep + fill[0] * inner + lr * edge
                 g = g * keep + fill[1] * inner + lg * edge
                 b = b * keep + fill[2] * inner + lb * edge
-            img.append((r, g, b))
+                a = a * keep + outer
+            img.append((r, g, b) if bg else (r, g, b, a))
     return img
 
 
@@ -292,12 +304,253 @@ def make_dog(path):
     return img
 
 
+ICON_X, ICON_Y, ICON_SPAN = 22.5, 9.5, 44.0  # the head's square in the dog's scene
+
+
 def make_icon(path):
     # The head, cropped from the same scene and drawn a little heavier.
-    img = render(32, 32, dog_layers(lw=1.4, big_eye=1.25), scale=32 / 44.0, ox=22.5, oy=9.5)
+    img = render(32, 32, dog_layers(lw=1.4, big_eye=1.25), scale=32 / ICON_SPAN, ox=ICON_X, oy=ICON_Y)
     pal, idx = quantise(img, 256, DOG_BASE)
     write_bmp(path, 32, 32, 8, pal, idx)
-    return img
+    return pal, idx
+
+
+# --- The icon set for the desktop: the same head at every size, on a clear ground.
+
+APP_ID = "org.example.barkmoor"  # barkmoor.example.org, the maker's web site, reversed
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def icon_style(size):
+    """Outline width (scene units) and eye size for a given pixel size.
+
+    The outline stays at least a pixel wide and the eye grows as the icon shrinks, so
+    the head still reads at 16 pixels; large sizes get a finer line than a plain scale-up.
+    """
+    px = size / ICON_SPAN
+    if size <= 32:
+        return max(1.4, 1.0 / px), 1.25 + (32 - size) / 32
+    return 1.4 * (32 / size) ** 0.45, 1.25
+
+
+def icon_rgba(size):
+    lw, eye = icon_style(size)
+    img = render(size, size, dog_layers(lw=lw, big_eye=eye), scale=size / ICON_SPAN,
+                 ox=ICON_X, oy=ICON_Y, bg=None)
+    out = []
+    for r, g, b, a in img:
+        k = 1.0 / a if a > 0 else 0.0  # back from premultiplied
+        out.append(tuple(int(round(min(255.0, max(0.0, v)))) for v in (r * k, g * k, b * k, a * 255)))
+    return out
+
+
+def write_png(path, w, h, rgba):
+    """8-bit RGBA PNG, no ancillary chunks (so the bytes depend on the pixels only)."""
+    rows = b"".join(b"\0" + bytes(c for p in rgba[y * w:(y + 1) * w] for c in p) for y in range(h))
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    data = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+    with open(path, "wb") as f:
+        f.write(data)
+    return data
+
+
+def _n(v):
+    t = "%.3f" % v
+    t = t.rstrip("0").rstrip(".")
+    return "0" if t in ("", "-0") else t
+
+
+def _pts(points):
+    return " ".join(_n(x) + "," + _n(y) for x, y in points)
+
+
+def _simplify(points, tol):
+    """Douglas-Peucker on an open run of points."""
+    if len(points) < 3:
+        return points
+    (ax, ay), (bx, by) = points[0], points[-1]
+    far, at = -1.0, 0
+    for k in range(1, len(points) - 1):
+        d = _seg_dist(points[k][0], points[k][1], ax, ay, bx, by)
+        if d > far:
+            far, at = d, k
+    if far <= tol:
+        return [points[0], points[-1]]
+    return _simplify(points[:at + 1], tol)[:-1] + _simplify(points[at:], tol)
+
+
+def trace(shape, grow, box, step=0.1, tol=0.01):
+    """Outlines of {shape <= grow} inside box (x0, y0, x1, y1) by marching squares.
+
+    The rim of the grid counts as outside, so every outline closes on itself.
+    """
+    x0, y0, x1, y1 = box
+    nx, ny = int(math.ceil((x1 - x0) / step)), int(math.ceil((y1 - y0) / step))
+    v = [[1.0 if i in (0, nx) or j in (0, ny) else shape(x0 + i * step, y0 + j * step) - grow
+          for i in range(nx + 1)] for j in range(ny + 1)]
+
+    def cross(a, b):
+        # Where the field crosses zero on the grid edge from corner a to corner b.
+        (ia, ja), (ib, jb) = a, b
+        va, vb = v[ja][ia], v[jb][ib]
+        t = va / (va - vb)
+        return x0 + (ia + (ib - ia) * t) * step, y0 + (ja + (jb - ja) * t) * step
+
+    links = {}
+    for j in range(ny):
+        for i in range(nx):
+            corners = [(i, j), (i + 1, j), (i + 1, j + 1), (i, j + 1)]
+            inside = [v[c[1]][c[0]] < 0 for c in corners]
+            edges = [(corners[k], corners[(k + 1) % 4]) for k in range(4) if inside[k] != inside[(k + 1) % 4]]
+            if not edges:
+                continue
+            keys = [tuple(sorted(e)) for e in edges]
+            if len(keys) == 4:
+                # A saddle: the cell's centre decides which corners join.
+                centre_in = sum(v[c[1]][c[0]] for c in corners) < 0
+                pairs = [(keys[0], keys[1]), (keys[2], keys[3])] if centre_in != inside[1] \
+                    else [(keys[3], keys[0]), (keys[1], keys[2])]
+            else:
+                pairs = [(keys[0], keys[1])]
+            for a, b in pairs:
+                links.setdefault(a, []).append(b)
+                links.setdefault(b, []).append(a)
+    loops = []
+    seen = set()
+    for start in links:
+        if start in seen:
+            continue
+        loop, prev, cur = [], None, start
+        while cur not in seen:
+            seen.add(cur)
+            loop.append(cross(*cur))
+            nxt = [k for k in links[cur] if k != prev and k not in seen]
+            if not nxt:
+                break
+            prev, cur = cur, nxt[0]
+        far = max(range(len(loop)), key=lambda k: math.dist(loop[0], loop[k]))
+        loops.append(_simplify(loop[:far + 1], tol)[:-1] + _simplify(loop[far:] + loop[:1], tol)[:-1])
+    return " ".join("M" + " L".join(_n(x) + "," + _n(y) for x, y in lp) + "Z" for lp in loops)
+
+
+def svg_shape(shape, grow, colour, box):
+    """SVG elements covering {shape <= grow} in one colour."""
+    kind, *a = shape.svg
+    col = "#%02x%02x%02x" % colour
+    fat = ' stroke="%s" stroke-width="%s" stroke-linejoin="round"' % (col, _n(2 * grow)) if grow else ""
+    if kind == "circle":
+        cx, cy, r = a
+        return ['<circle cx="%s" cy="%s" r="%s" fill="%s"/>' % (_n(cx), _n(cy), _n(r + grow), col)]
+    if kind == "ellipse":
+        cx, cy, rx, ry, ang = a
+        turn = ' transform="rotate(%s %s %s)"' % (_n(math.degrees(ang)), _n(cx), _n(cy)) if ang else ""
+        return ['<ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="%s"%s%s/>'
+                % (_n(cx), _n(cy), _n(rx), _n(ry), col, fat, turn)]
+    if kind == "stroke":
+        points, r = a
+        return ['<polyline points="%s" fill="none" stroke="%s" stroke-width="%s" '
+                'stroke-linecap="round" stroke-linejoin="round"/>' % (_pts(points), col, _n(2 * (r + grow)))]
+    if kind == "polygon":
+        return ['<polygon points="%s" fill="%s"%s/>' % (_pts(a[0]), col, fat)]
+    if kind == "rbox":
+        bx0, by0, bx1, by1, r = a
+        return ['<rect x="%s" y="%s" width="%s" height="%s" rx="%s" fill="%s"/>'
+                % (_n(bx0 - grow), _n(by0 - grow), _n(bx1 - bx0 + 2 * grow), _n(by1 - by0 + 2 * grow),
+                   _n(r + grow), col)]
+    if kind == "union":
+        return [e for f in a[0] for e in svg_shape(f, grow, colour, box)]
+    return ['<path d="%s" fill="%s" fill-rule="evenodd"/>' % (trace(shape, grow, box), col)]
+
+
+def make_svg_icon(path):
+    """The head as vector shapes: each layer's outline, then its fill, as in render."""
+    lw, eye = icon_style(128)
+    view = (ICON_X, ICON_Y, ICON_X + ICON_SPAN, ICON_Y + ICON_SPAN)
+    box = (view[0] - 1, view[1] - 1, view[2] + 1, view[3] + 1)
+    body = []
+    for shape, fill, line, width in dog_layers(lw=lw, big_eye=eye):
+        # Leave out what lies wholly outside the square (legs, paws, shadow).
+        if min(shape(box[0] + (i + 0.5) * 0.5, box[1] + (j + 0.5) * 0.5)
+               for i in range(92) for j in range(92)) > width + 1.0:
+            continue
+        if line:
+            body += svg_shape(shape, width, line, box)
+        body += svg_shape(shape, 0.0, fill, box)
+    text = ('<?xml version="1.0" encoding="UTF-8"?>\n'
+            '<svg xmlns="http://www.w3.org/2000/svg" version="1.1" width="128" height="128" '
+            'viewBox="%s %s %s %s">\n<title>Barkmoor</title>\n' % (_n(ICON_X), _n(ICON_Y), _n(ICON_SPAN), _n(ICON_SPAN))
+            + "\n".join(body) + "\n</svg>\n")
+    with open(path, "w", encoding="ascii", newline="\n") as f:
+        f.write(text)
+
+
+def write_ico(path, entries):
+    """A Windows icon holding several images.
+
+    entries: (size, bpp, payload) where payload is a PNG file (256 pixels) or, for a
+    bitmap entry, (palette or None, pixels bottom-up, AND mask bottom-up).
+    """
+    blobs = []
+    for size, bpp, payload in entries:
+        if isinstance(payload, bytes):
+            blobs.append((size, bpp, 0, payload))
+            continue
+        palette, xor, mask = payload
+        ncol = len(palette) if palette else 0
+        head = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, bpp, 0, len(xor) + len(mask), 0, 0, ncol, 0)
+        table = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette or [])
+        blobs.append((size, bpp, ncol, head + table + xor + mask))
+    offset = 6 + 16 * len(blobs)
+    out = struct.pack("<HHH", 0, 1, len(blobs))
+    for size, bpp, ncol, blob in blobs:
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, ncol % 256, 0, 1, bpp, len(blob), offset)
+        offset += len(blob)
+    with open(path, "wb") as f:
+        f.write(out + b"".join(blob for _, _, _, blob in blobs))
+
+
+def _and_mask(size, opaque):
+    """1-bit AND mask, bottom-up, rows padded to 4 bytes: set where the pixel is clear."""
+    stride = ((size + 31) // 32) * 4
+    rows = []
+    for y in range(size - 1, -1, -1):
+        bits = bytearray(stride)
+        for x in range(size):
+            if not opaque(x, y):
+                bits[x // 8] |= 0x80 >> (x % 8)
+        rows.append(bytes(bits))
+    return b"".join(rows)
+
+
+def make_icon_set(icon_bmp):
+    """hicolor PNGs at every size, the SVG, and the Windows .ico."""
+    theme = os.path.join(RES, "icons", "hicolor")
+    ico = []
+    for size in ICON_SIZES:
+        folder = os.path.join(theme, "%dx%d" % (size, size), "apps")
+        os.makedirs(folder, exist_ok=True)
+        rgba = icon_rgba(size)
+        png = write_png(os.path.join(folder, APP_ID + ".png"), size, size, rgba)
+        if size == 256:
+            ico.append((size, 32, png))
+        elif size in (16, 24, 32, 48, 64):
+            xor = b"".join(bytes((b, g, r, a)) for y in range(size - 1, -1, -1)
+                           for r, g, b, a in rgba[y * size:(y + 1) * size])
+            ico.append((size, 32, (None, xor, _and_mask(size, lambda x, y: rgba[y * size + x][3] > 0))))
+        if size == 32:
+            # The classic 8-bit window icon, the same picture as res/icon.bmp.
+            pal, idx = icon_bmp
+            pal = list(pal) + [(0, 0, 0)] * (256 - len(pal))
+            xor = b"".join(bytes(idx[y * 32:(y + 1) * 32]) for y in range(31, -1, -1))
+            ico.append((32, 8, (pal, xor, _and_mask(32, lambda x, y: True))))
+    folder = os.path.join(theme, "scalable", "apps")
+    os.makedirs(folder, exist_ok=True)
+    make_svg_icon(os.path.join(folder, APP_ID + ".svg"))
+    write_ico(os.path.join(RES, "barkmoor.ico"), ico)
 
 
 # --- The title: a hand-made bold stroke font, only the letters Barkmoor needs.
@@ -454,8 +707,9 @@ def main():
     os.makedirs(RES, exist_ok=True)
     make_dog(os.path.join(RES, "dog.bmp"))
     make_title(os.path.join(RES, "title.bmp"))
-    make_icon(os.path.join(RES, "icon.bmp"))
+    icon_bmp = make_icon(os.path.join(RES, "icon.bmp"))
     make_bark(os.path.join(RES, "bark.wav"))
+    make_icon_set(icon_bmp)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,74 @@
+#!/usr/bin/env python3
+"""Installs the build into a fresh folder (DESTDIR, prefix /usr) and checks the tree.
+
+Would catch: the help file installed into bin/ or anywhere but beside the program (Help
+Topics finds nothing); an absolute or dangling command link (it breaks under DESTDIR, in a
+package, or once the tree moves); a desktop entry or metainfo that its validator rejects,
+or whose command, icon or id names nothing installed; an icon size missing or drawn at the
+wrong size; a screenshot whose declared size no longer matches the picture.
+
+Usage: check_install_tree.py BUILD_DIR WORK_DIR SOURCE_DIR
+"""
+import filecmp
+import os
+import sys
+import xml.etree.ElementTree as ET
+
+from sandbox import APP_ID, ICON_SIZES, Checks, desktop_entry, fresh, install, png_size, run
+
+build, work, source = sys.argv[1:4]
+env = fresh(work)
+usr = install(build, os.path.join(work, "root"), env)
+check = Checks()
+
+# The command: a relative link to the program, which has its help file beside it.
+command = os.path.join(usr, "bin", "barkmoor")
+program = os.path.join(usr, "lib", "barkmoor", "barkmoor")
+if check.expect(os.path.islink(command), "bin/barkmoor is a symbolic link"):
+    check.expect(not os.readlink(command).startswith("/"), "the link is relative: " + os.readlink(command))
+    check.expect(os.path.realpath(command) == os.path.realpath(program), "the link leads to lib/barkmoor/barkmoor")
+check.expect(os.path.isfile(program) and not os.path.islink(program) and os.access(program, os.X_OK),
+             "lib/barkmoor/barkmoor is an executable file")
+check.expect(os.path.isfile(os.path.join(os.path.dirname(program), "barkmoor.hlp"))
+             and filecmp.cmp(os.path.join(os.path.dirname(program), "barkmoor.hlp"),
+                             os.path.join(source, "res", "barkmoor.hlp"), shallow=False),
+             "barkmoor.hlp sits beside the program")
+check.expect(sorted(os.listdir(os.path.join(usr, "bin"))) == ["barkmoor"], "bin/ holds the command only")
+check.expect(os.path.isfile(os.path.join(usr, "share", "man", "man6", "barkmoor.6.gz")), "manual page in man6")
+
+# The menu entry, valid, naming the installed command and icon.
+desktop = os.path.join(usr, "share", "applications", APP_ID + ".desktop")
+if check.expect(os.path.isfile(desktop), "desktop entry share/applications/%s.desktop" % APP_ID):
+    code, out = run(["desktop-file-validate", desktop], env)
+    check.expect(code == 0 and not out.strip(), "desktop-file-validate accepts it" + (":\n" + out if out.strip() else ""))
+    entry = desktop_entry(desktop)
+    check.expect(entry.get("Exec", "").split()[:1] == ["barkmoor"], "Exec starts the command barkmoor")
+    check.expect(entry.get("Icon") == APP_ID, "Icon names the installed icons")
+    check.expect("Game" in entry.get("Categories", "").split(";"), "listed under Game")
+
+# The software-centre metadata, valid, naming the same id, entry and command.
+metainfo = os.path.join(usr, "share", "metainfo", APP_ID + ".metainfo.xml")
+if check.expect(os.path.isfile(metainfo), "metainfo share/metainfo/%s.metainfo.xml" % APP_ID):
+    code, out = run(["appstreamcli", "validate", "--no-net", "--pedantic", metainfo], env)
+    check.expect(code == 0, "appstreamcli validate accepts it" + ("" if code == 0 else ":\n" + out))
+    root = ET.parse(metainfo).getroot()
+    check.expect(root.findtext("id") == APP_ID, "metainfo id is " + APP_ID)
+    check.expect(root.findtext("launchable") == APP_ID + ".desktop", "launchable is the installed desktop entry")
+    check.expect(root.findtext("provides/binary") == "barkmoor", "provides the binary barkmoor")
+    image = root.find("screenshots/screenshot/image")
+    shot = png_size(os.path.join(source, "docs", "screenshots", "main-window.png"))
+    check.expect(image is not None and shot == (int(image.get("width", 0)), int(image.get("height", 0))),
+                 "the screenshot's declared size matches docs/screenshots/main-window.png %s" % (shot,))
+
+# Every icon size, drawn at that size, and the scalable one.
+theme = os.path.join(usr, "share", "icons", "hicolor")
+for size in ICON_SIZES:
+    path = os.path.join(theme, "%dx%d" % (size, size), "apps", APP_ID + ".png")
+    check.expect(os.path.isfile(path) and png_size(path) == (size, size), "%d-pixel icon is %d x %d" % (size, size, size))
+svg = os.path.join(theme, "scalable", "apps", APP_ID + ".svg")
+if check.expect(os.path.isfile(svg), "scalable icon"):
+    root = ET.parse(svg).getroot()
+    box = root.get("viewBox", "").split()
+    check.expect(root.tag == "{http://www.w3.org/2000/svg}svg" and len(box) == 4 and box[2] == box[3],
+                 "the scalable icon is an SVG with a square view box")
+check.finish()
