@@ -123,7 +123,6 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
     , ui(std::make_unique<Ui::TSnorfleMain>())
 {
     ui->setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":/icon.bmp")));
     ui->centralwidget->setObjectName(QStringLiteral("SnorfleMainClient"));
     ui->centralwidget->setFixedSize(ClientWidth, ClientHeight);
     ui->MainMenu1->setFont(GameFont());
