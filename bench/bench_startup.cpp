@@ -38,6 +38,13 @@ int main(int argc, char *argv[])
     std::printf("seven windows created, first game started: %lld ms\n", static_cast<long long>(windowsMs));
     std::printf("main window shown: %lld ms\n", static_cast<long long>(showMs));
     std::printf("total to a playable window: %lld ms\n", static_cast<long long>(total.elapsed()));
+
+    // The status display's refresh, as every trade and turn runs it.
+    constexpr int updates = 2000;
+    step.restart();
+    for (int i = 0; i < updates; ++i)
+        barkmoor::SnorfleMain->UpdateGame();
+    std::printf("UpdateGame: %.1f us per call (target under 1 ms)\n", double(step.nsecsElapsed()) / updates / 1000.0);
     barkmoor::DestroyWindows();
     barkmoor::SetPlatform(nullptr);
     return 0;
