@@ -5,7 +5,10 @@ the median and spread of the time from process start to its window mapped and of
 memory once the window is up; then the ratio of the medians and the memory difference, the
 game's idle cost over 10 seconds, and the rules' cost of a turn and of UpdateGame.
 
-    bench/compare_startup.py [--runs N] [--build DIR] [--idle-seconds S]
+    bench/compare_startup.py [--runs N] [--build DIR] [--idle-seconds S] [--game PROGRAM ...]
+
+--game (repeatable) measures other builds of the game in the same alternation, for a before
+and after on one machine at one time.
 
 Uses the X display in $DISPLAY, or starts an Xvfb of its own when there is none.
 """
@@ -56,7 +59,7 @@ def spread(values):
 
 def show(name, runs, unit, key, scale=1.0):
     median, low, high, q1, q3 = spread([run[key] * scale for run in runs])
-    print(f"  {name:<9} median {median:7.1f} {unit}   min {low:7.1f}   max {high:7.1f}   "
+    print(f"  {name:<14} median {median:7.1f} {unit}   min {low:7.1f}   max {high:7.1f}   "
           f"quartiles {q1:.1f}-{q3:.1f}")
     return median
 
@@ -68,12 +71,16 @@ def main():
     parser.add_argument("--idle-seconds", type=int, default=10)
     parser.add_argument("--settle-ms", type=int, default=1000,
                         help="wait after the window is mapped before reading memory")
+    parser.add_argument("--game", type=Path, action="append", default=[],
+                        help="a build of the game to measure (default: barkmoor in the build folder)")
     args = parser.parse_args()
 
-    game = args.build / "barkmoor"
+    games = args.game or [args.build / "barkmoor"]
+    names = ["barkmoor"] if not args.game else [f"{i + 1}:{game.name}"[:14] for i, game in enumerate(games)]
+    game = games[0]
     floor = args.build / "bench" / "bench_floor_window"
     watcher = args.build / "bench" / "bench_map_watch"
-    for program in (game, floor, watcher):
+    for program in (*games, floor, watcher):
         if not program.exists():
             sys.exit(f"{program} is missing: build first (cmake --build {args.build})")
 
@@ -85,23 +92,34 @@ def main():
         print(f"display {os.environ['DISPLAY']}{' (own Xvfb)' if xvfb else ''}, {args.runs} alternating starts each, "
               f"memory read {args.settle_ms} ms after the window is mapped")
         loads = [load()]
-        watch(watcher, game, 0)   # one unmeasured start each, so both find the files cached
-        watch(watcher, floor, 0)
-        runs = {"barkmoor": [], "floor": []}
+        for program in (*games, floor):  # one unmeasured start each, so all find their files cached
+            watch(watcher, program, 0)
+        runs = {name: [] for name in (*names, "floor")}
         for _ in range(args.runs):
-            runs["barkmoor"].append(watch(watcher, game, args.settle_ms))
+            for name, program in zip(names, games):
+                runs[name].append(watch(watcher, program, args.settle_ms))
             runs["floor"].append(watch(watcher, floor, args.settle_ms))
             loads.append(load())
         print(f"load average (1 min) during the runs: {min(loads):.2f} to {max(loads):.2f}")
 
+        medians = {}
         print("process start to window mapped:")
-        game_ms = show("barkmoor", runs["barkmoor"], "ms ", "map_ms")
-        floor_ms = show("floor", runs["floor"], "ms ", "map_ms")
-        print("resident memory once the window is up:")
-        game_mib = show("barkmoor", runs["barkmoor"], "MiB", "rss_kib", 1 / 1024)
-        floor_mib = show("floor", runs["floor"], "MiB", "rss_kib", 1 / 1024)
-        print(f"ratio of medians (barkmoor / floor): {game_ms / floor_ms:.2f}x  (target 1.15x)")
-        print(f"memory difference (barkmoor - floor): {game_mib - floor_mib:+.1f} MiB  (target +6 MiB)")
+        for name in runs:
+            medians[name, "ms"] = show(name, runs[name], "ms ", "map_ms")
+        print("CPU time of the process (all threads) up to its window mapped:")
+        for name in runs:
+            medians[name, "cpu"] = show(name, runs[name], "ms ", "cpu_ms_at_map")
+        print("resident memory once the window is up (read after the wait above):")
+        for name in runs:
+            medians[name, "MiB"] = show(name, runs[name], "MiB", "rss_kib", 1 / 1024)
+        print("resident memory at the moment the window is mapped:")
+        for name in runs:
+            show(name, runs[name], "MiB", "rss_kib_at_map", 1 / 1024)
+        for name in names:
+            print(f"ratio of medians ({name} / floor): {medians[name, 'ms'] / medians['floor', 'ms']:.2f}x  "
+                  f"(target 1.15x); CPU time {medians[name, 'cpu'] / medians['floor', 'cpu']:.2f}x")
+            print(f"memory difference ({name} - floor): {medians[name, 'MiB'] - medians['floor', 'MiB']:+.1f} MiB  "
+                  "(target +6 MiB)")
 
         if args.idle_seconds > 0:
             idle = watch(watcher, game, args.settle_ms, args.idle_seconds)
