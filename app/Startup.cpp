@@ -12,7 +12,11 @@
 #include "Unit7.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QTimer>
+
+#include <functional>
 
 // Registers the game's embedded pictures, bark and icon (must stand outside a namespace).
 static void LoadGameResources()
@@ -28,6 +32,52 @@ template<class Window> void Destroy(Window *&window)
     delete window;
     window = nullptr;
 }
+
+// Stands in for the desktop while the windows are made: help and the web pass straight
+// through, the sound work is only noted. Until the real count is known an output is
+// assumed, so on most machines the Sound command never changes.
+class HeldSound final : public Platform {
+public:
+    explicit HeldSound(Platform &desktop)
+        : desktop(desktop)
+    {
+    }
+    int AudioOutputCount() override { return 1; }
+    void PlayBark() override { barkRequested = true; }
+    void OpenHelp(const QString &helpFile) override { desktop.OpenHelp(helpFile); }
+    void OpenWebSite(const QString &address) override { desktop.OpenWebSite(address); }
+
+    bool barkRequested = false;
+
+private:
+    Platform &desktop;
+};
+
+// Runs a step once the window has painted its first frame, from the event loop's next
+// round, so the frame reaches the screen first.
+class AfterFirstFrame final : public QObject {
+public:
+    AfterFirstFrame(QWidget *window, std::function<void()> step)
+        : QObject(window)
+        , step(std::move(step))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, parent(), std::move(step));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> step;
+};
 
 } // namespace
 
@@ -72,14 +122,26 @@ void DestroyWindows()
     Destroy(SnorfleMain);
 }
 
+void StartGame(Platform &desktop)
+{
+    HeldSound held(desktop);
+    SetPlatform(&held);
+    CreateWindows();
+    SetPlatform(&desktop);
+    SnorfleMain->show();
+    new AfterFirstFrame(SnorfleMain, [&desktop, bark = held.barkRequested] {
+        SnorfleMain->ShowAudioOutputs(desktop.AudioOutputCount());
+        if (bark)
+            desktop.PlayBark();
+    });
+}
+
 int RunGame(QApplication &application)
 {
     QtPrompter prompter;
     SetPrompter(&prompter);
     QtPlatform desktop;
-    SetPlatform(&desktop);
-    CreateWindows();
-    SnorfleMain->show();
+    StartGame(desktop);
     const int result = application.exec();
     DestroyWindows();
     SetPlatform(nullptr);

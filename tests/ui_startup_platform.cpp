@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 
 using namespace barkmoor;
@@ -92,4 +93,25 @@ TEST_F(StartupTest, TheRealPlatformStartsAndBarksWithoutASoundDevice)
     EXPECT_EQ(Game.SoundOn, 1);
     DestroyWindows();
     SetPlatform(nullptr);
+}
+
+// The real start holds the sound work until the main window has drawn its first frame,
+// then does it. Would catch a held bark that is dropped (a silent first game), a device
+// count that is never asked for (Sound left usable on a machine without output), and sound
+// work done before the window is drawn (the window kept waiting for the sound layer).
+TEST_F(StartupTest, SoundWorkWaitsForTheFirstFrameAndThenHappens)
+{
+    recorder.audioOutputs = 0;
+    StartGame(recorder);
+    auto *sound = SnorfleMain->findChild<QAction *>(QStringLiteral("Sound1"));
+    EXPECT_EQ(recorder.barks, 0);
+    EXPECT_TRUE(sound->isEnabled());
+    EXPECT_EQ(SnorfleMain->findChild<QLabel *>(QStringLiteral("dayslabel"))->text(), QStringLiteral("31"));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.barks > 0; }));
+    QTest::qWait(20); // a second bark would have come by now
+    EXPECT_EQ(recorder.barks, 1);
+    EXPECT_FALSE(sound->isEnabled());
+    EXPECT_TRUE(sound->isChecked());
+    EXPECT_EQ(Game.SoundOn, 1);
 }

@@ -138,11 +138,16 @@ TSnorfleMain::~TSnorfleMain() = default;
 
 void TSnorfleMain::FormCreate()
 {
-    ui->Sound1->setEnabled(platform().AudioOutputCount() != 0);
+    ShowAudioOutputs(platform().AudioOutputCount());
     Game.SoundOn = ui->Sound1->isChecked() ? 1 : 0;
     Game.GameLength = 31;
     NewGame();
     CentreOnScreen(*this);
+}
+
+void TSnorfleMain::ShowAudioOutputs(int outputs)
+{
+    ui->Sound1->setEnabled(outputs != 0);
 }
 
 void TSnorfleMain::NewGame()
