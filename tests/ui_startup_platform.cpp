@@ -1,6 +1,7 @@
 // Start-up, the help viewer and the real platform layer. Would catch a dialog created
 // before the main window (no pictures to copy), a window left showing at start, a help
-// viewer that stays blank or silent on a missing file, and a bark that needs a sound card.
+// viewer that stays blank or silent on a missing file, a bark that needs a sound card, and
+// a sound module that cannot be found.
 #include "WindowTesting.h"
 
 #include "HelpViewer.h"
@@ -83,6 +84,9 @@ TEST_F(StartupTest, HelpViewerShowsTheFileOrSaysItIsMissing)
 TEST_F(StartupTest, TheRealPlatformStartsAndBarksWithoutASoundDevice)
 {
     QtPlatform desktop; // the Qt-backed services
+    // The sound module found and its entry points resolved: without it the game would be
+    // silent, with Sound greyed, on every machine.
+    EXPECT_TRUE(desktop.HasSound());
     SetPlatform(&desktop);
     const int outputs = platform().AudioOutputCount();
     EXPECT_GE(outputs, 0);
