@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 
@@ -53,31 +54,63 @@ private:
     Platform &desktop;
 };
 
-// Runs a step once the window has painted its first frame, from the event loop's next
-// round, so the frame reaches the screen first.
+// Watches the window's first expose: lets the window paint and flush that first frame, then
+// runs `now` at once, before any other event (input included) is handled, and `soon` from
+// the event loop's next round.
 class AfterFirstFrame final : public QObject {
 public:
-    AfterFirstFrame(QWidget *window, std::function<void()> step)
+    AfterFirstFrame(QWidget *window, std::function<void()> now, std::function<void()> soon)
         : QObject(window)
-        , step(std::move(step))
+        , window(window->windowHandle())
+        , now(std::move(now))
+        , soon(std::move(soon))
     {
-        window->installEventFilter(this);
+        this->window->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, parent(), std::move(step));
-            deleteLater();
+        if (watched != window || event->type() != QEvent::Expose)
+            return false;
+        window->removeEventFilter(this);
+        QCoreApplication::sendEvent(window, event);
+        if (!window->isExposed()) {
+            window->installEventFilter(this);
+            return true;
         }
-        return false;
+        now();
+        QTimer::singleShot(0, parent(), std::move(soon));
+        deleteLater();
+        return true;
     }
 
 private:
-    std::function<void()> step;
+    QWindow *window;
+    std::function<void()> now;
+    std::function<void()> soon;
 };
+
+void CreateMainWindow()
+{
+    SnorfleMain = new TSnorfleMain;
+    SnorfleMain->FormCreate();
+}
+
+void CreateDialogs()
+{
+    travel = new Ttravel;
+    travel->FormCreate();
+    TopDogBox = new TTopDogBox;
+    TopDogBox->FormCreate();
+    SavingBankBox = new TSavingBankBox;
+    SavingBankBox->FormCreate();
+    GameOverBox = new TGameOverBox; // takes its pictures each time it shows
+    Warden = new TWarden;
+    Warden->FormCreate();
+    aboutbox = new Taboutbox;
+    aboutbox->FormCreate();
+}
 
 } // namespace
 
@@ -95,19 +128,8 @@ void SetUpApplication(QApplication &application)
 
 void CreateWindows()
 {
-    SnorfleMain = new TSnorfleMain;
-    SnorfleMain->FormCreate();
-    travel = new Ttravel;
-    travel->FormCreate();
-    TopDogBox = new TTopDogBox;
-    TopDogBox->FormCreate();
-    SavingBankBox = new TSavingBankBox;
-    SavingBankBox->FormCreate();
-    GameOverBox = new TGameOverBox; // takes its pictures each time it shows
-    Warden = new TWarden;
-    Warden->FormCreate();
-    aboutbox = new Taboutbox;
-    aboutbox->FormCreate();
+    CreateMainWindow();
+    CreateDialogs();
 }
 
 void DestroyWindows()
@@ -126,10 +148,12 @@ void StartGame(Platform &desktop)
 {
     HeldSound held(desktop);
     SetPlatform(&held);
-    CreateWindows();
+    CreateMainWindow();
     SetPlatform(&desktop);
     SnorfleMain->show();
-    new AfterFirstFrame(SnorfleMain, [&desktop, bark = held.barkRequested] {
+    // The dialogs follow in their order before anything else is handled, so no click can
+    // find one missing.
+    new AfterFirstFrame(SnorfleMain, CreateDialogs, [&desktop, bark = held.barkRequested] {
         SnorfleMain->ShowAudioOutputs(desktop.AudioOutputCount());
         if (bark)
             desktop.PlayBark();

@@ -14,10 +14,11 @@ void SetUpApplication(QApplication &application);
 // window's reference is set.
 void CreateWindows();
 
-// Creates the windows and shows the main window. The platform's sound work (the question
-// of audio outputs, the first game's bark) is held until the main window's first frame is
-// drawn, then done: the window does not wait for the sound layer. The platform must
-// outlive the main window.
+// Creates the main window and shows it. Once its first frame is drawn the six dialogs
+// follow, in their order, before any other event is handled; then the platform's sound work
+// held until now is done (the question of audio outputs, the first game's bark). So the
+// window waits neither for the dialogs nor for the sound layer. The platform must outlive
+// the main window.
 void StartGame(Platform &desktop);
 
 // Destroys them again (tests start each case from a fresh set).

@@ -99,10 +99,11 @@ TEST_F(StartupTest, TheRealPlatformStartsAndBarksWithoutASoundDevice)
     SetPlatform(nullptr);
 }
 
-// The real start holds the sound work until the main window has drawn its first frame,
-// then does it. Would catch a held bark that is dropped (a silent first game), a device
-// count that is never asked for (Sound left usable on a machine without output), and sound
-// work done before the window is drawn (the window kept waiting for the sound layer).
+// The real start holds the dialogs and the sound work until the main window has drawn its
+// first frame, then does them. Would catch dialogs never made after the frame (the first
+// Trot finding no travel window), a held bark that is dropped (a silent first game), a
+// device count that is never asked for (Sound left usable on a machine without output),
+// and sound work done before the window is drawn (the window kept waiting for it).
 TEST_F(StartupTest, SoundWorkWaitsForTheFirstFrameAndThenHappens)
 {
     recorder.audioOutputs = 0;
@@ -115,6 +116,11 @@ TEST_F(StartupTest, SoundWorkWaitsForTheFirstFrameAndThenHappens)
     ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.barks > 0; }));
     QTest::qWait(20); // a second bark would have come by now
     EXPECT_EQ(recorder.barks, 1);
+    for (QDialog *dialog :
+        std::initializer_list<QDialog *> { travel, TopDogBox, SavingBankBox, GameOverBox, Warden, aboutbox }) {
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->isVisible()) << dialog->objectName().toStdString();
+    }
     EXPECT_FALSE(sound->isEnabled());
     EXPECT_TRUE(sound->isChecked());
     EXPECT_EQ(Game.SoundOn, 1);
