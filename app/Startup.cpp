@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
-#include <QTimer>
 #include <QWindow>
 
 #include <functional>
@@ -55,15 +54,13 @@ private:
 };
 
 // Watches the window's first expose: lets the window paint and flush that first frame, then
-// runs `now` at once, before any other event (input included) is handled, and `soon` from
-// the event loop's next round.
+// runs the step at once, before any other event (input included) is handled.
 class AfterFirstFrame final : public QObject {
 public:
-    AfterFirstFrame(QWidget *window, std::function<void()> now, std::function<void()> soon)
+    AfterFirstFrame(QWidget *window, std::function<void()> step)
         : QObject(window)
         , window(window->windowHandle())
-        , now(std::move(now))
-        , soon(std::move(soon))
+        , step(std::move(step))
     {
         this->window->installEventFilter(this);
     }
@@ -79,16 +76,14 @@ protected:
             window->installEventFilter(this);
             return true;
         }
-        now();
-        QTimer::singleShot(0, parent(), std::move(soon));
+        step();
         deleteLater();
         return true;
     }
 
 private:
     QWindow *window;
-    std::function<void()> now;
-    std::function<void()> soon;
+    std::function<void()> step;
 };
 
 void CreateMainWindow()
@@ -151,9 +146,10 @@ void StartGame(Platform &desktop)
     CreateMainWindow();
     SetPlatform(&desktop);
     SnorfleMain->show();
-    // The dialogs follow in their order before anything else is handled, so no click can
-    // find one missing.
-    new AfterFirstFrame(SnorfleMain, CreateDialogs, [&desktop, bark = held.barkRequested] {
+    // Done before any other event is handled, so no click finds a dialog missing and no open
+    // menu shows the Sound command before its state is known.
+    new AfterFirstFrame(SnorfleMain, [&desktop, bark = held.barkRequested] {
+        CreateDialogs();
         SnorfleMain->ShowAudioOutputs(desktop.AudioOutputCount());
         if (bark)
             desktop.PlayBark();
