@@ -33,6 +33,22 @@ template<class Window> void Destroy(Window *&window)
     window = nullptr;
 }
 
+} // namespace
+
+void SetUpApplication(QApplication &application)
+{
+    LoadGameResources();
+    // Only the name: a display name would be appended to every window caption.
+    application.setApplicationName(QStringLiteral("Barkmoor"));
+    application.setApplicationVersion(QStringLiteral("1.00b"));
+    application.setWindowIcon(QIcon(QStringLiteral(":/icon.bmp")));
+    // Only closing the main window ends the game; a prompt closing while the main window
+    // is hidden (the high-score name) must not look like the last window going.
+    application.setQuitOnLastWindowClosed(false);
+}
+
+namespace {
+
 // Stands in for the desktop while the windows are made: help and the web pass straight
 // through, the sound work is only noted. Until the real count is known an output is
 // assumed, so on most machines the Sound command never changes.
@@ -108,18 +124,6 @@ void CreateDialogs()
 }
 
 } // namespace
-
-void SetUpApplication(QApplication &application)
-{
-    LoadGameResources();
-    // Only the name: a display name would be appended to every window caption.
-    application.setApplicationName(QStringLiteral("Barkmoor"));
-    application.setApplicationVersion(QStringLiteral("1.00b"));
-    application.setWindowIcon(QIcon(QStringLiteral(":/icon.bmp")));
-    // Only closing the main window ends the game; a prompt closing while the main window
-    // is hidden (the high-score name) must not look like the last window going.
-    application.setQuitOnLastWindowClosed(false);
-}
 
 void CreateWindows()
 {
