@@ -70,14 +70,16 @@ private:
 };
 
 // Watches the window's first expose: lets the window paint and flush that first frame, then
-// runs the step at once, before any other event (input included) is handled.
+// runs the step at once, before any other event (input included) is handled. Made before
+// the window is shown, so that an expose delivered from within show() is not missed.
 class AfterFirstFrame final : public QObject {
 public:
     AfterFirstFrame(QWidget *window, std::function<void()> step)
         : QObject(window)
-        , window(window->windowHandle())
         , step(std::move(step))
     {
+        window->winId(); // creates the native window now; show() would otherwise
+        this->window = window->windowHandle();
         this->window->installEventFilter(this);
     }
 
@@ -98,7 +100,7 @@ protected:
     }
 
 private:
-    QWindow *window;
+    QWindow *window = nullptr;
     std::function<void()> step;
 };
 
@@ -149,7 +151,6 @@ void StartGame(Platform &desktop)
     SetPlatform(&held);
     CreateMainWindow();
     SetPlatform(&desktop);
-    SnorfleMain->show();
     // Done before any other event is handled, so no click finds a dialog missing and no open
     // menu shows the Sound command before its state is known.
     new AfterFirstFrame(SnorfleMain, [&desktop, bark = held.barkRequested] {
@@ -158,6 +159,7 @@ void StartGame(Platform &desktop)
         if (bark)
             desktop.PlayBark();
     });
+    SnorfleMain->show();
 }
 
 int RunGame(QApplication &application)
