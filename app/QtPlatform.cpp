@@ -1,32 +1,66 @@
-// The desktop services on Qt: Qt Multimedia for the bark, the desktop URL handler for the web.
+// The desktop services on Qt: the sound module for the bark, the desktop URL handler for the web.
 #include "QtPlatform.h"
 
 #include "HelpViewer.h"
+#include "SoundModule.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QMediaDevices>
-#include <QSoundEffect>
+#include <QDir>
 #include <QUrl>
 
 namespace barkmoor {
 
 QtPlatform::QtPlatform() = default;
-QtPlatform::~QtPlatform() = default;
+
+QtPlatform::~QtPlatform()
+{
+    if (bark)
+        barkDelete(bark);
+    // The module stays loaded: Qt Multimedia keeps objects of its own until the process ends.
+}
+
+bool QtPlatform::LoadSound()
+{
+    if (soundTried)
+        return audioOutputs != nullptr;
+    soundTried = true;
+    // Beside the program, as installed; else where the build made it (tests, benchmarks).
+    for (const QString &folder :
+        { QCoreApplication::applicationDirPath(), QStringLiteral(BARKMOOR_SOUND_MODULE_DIR) }) {
+        sound.setFileName(QDir(folder).filePath(QLatin1String(SoundModuleName)));
+        if (sound.load())
+            break;
+    }
+    if (!sound.isLoaded())
+        return false;
+    const auto outputs = reinterpret_cast<AudioOutputsEntry>(sound.resolve(AudioOutputsName));
+    barkNew = reinterpret_cast<BarkNewEntry>(sound.resolve(BarkNewName));
+    barkPlay = reinterpret_cast<BarkPlayEntry>(sound.resolve(BarkPlayName));
+    barkDelete = reinterpret_cast<BarkDeleteEntry>(sound.resolve(BarkDeleteName));
+    if (!outputs || !barkNew || !barkPlay || !barkDelete)
+        return false;
+    audioOutputs = outputs;
+    return true;
+}
 
 int QtPlatform::AudioOutputCount()
 {
-    return int(QMediaDevices::audioOutputs().size());
+    return LoadSound() ? audioOutputs() : 0;
 }
 
 void QtPlatform::PlayBark()
 {
-    // Loaded once; on a machine without a sound server it loads and stays silent.
-    if (!bark) {
-        bark = std::make_unique<QSoundEffect>();
-        bark->setSource(QUrl(QStringLiteral("qrc:/bark.wav")));
-    }
-    bark->play();
+    if (!LoadSound())
+        return;
+    if (!bark)
+        bark = barkNew();
+    barkPlay(bark);
+}
+
+bool QtPlatform::HasSound()
+{
+    return LoadSound();
 }
 
 void QtPlatform::OpenHelp(const QString &helpFile)

@@ -3,15 +3,15 @@
 
 #include "Platform.h"
 
-#include <memory>
-
-class QSoundEffect;
+#include <QLibrary>
 
 namespace barkmoor {
 
-// Its bark lives as long as the object does, so the object must go before the application
-// object does (a sound effect outliving it crashes at exit): make it a local of the code
-// that runs the event loop.
+// Sound comes from the sound module (Qt Multimedia), loaded on the first sound request;
+// without the module the game is silent and reports no audio output. The bark lives as
+// long as this object does, so the object must go before the application object does (a
+// sound effect outliving it crashes at exit): make it a local of the code that runs the
+// event loop.
 class QtPlatform final : public Platform {
 public:
     QtPlatform();
@@ -20,9 +20,19 @@ public:
     void PlayBark() override;
     void OpenHelp(const QString &helpFile) override;
     void OpenWebSite(const QString &address) override;
+    // Whether the sound module could be loaded (without it the game stays silent).
+    bool HasSound();
 
 private:
-    std::unique_ptr<QSoundEffect> bark;
+    bool LoadSound();
+
+    QLibrary sound;
+    bool soundTried = false;
+    int (*audioOutputs)() = nullptr;
+    void *(*barkNew)() = nullptr;
+    void (*barkPlay)(void *) = nullptr;
+    void (*barkDelete)(void *) = nullptr;
+    void *bark = nullptr;
 };
 
 } // namespace barkmoor

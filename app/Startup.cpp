@@ -13,7 +13,11 @@
 #include "Unit7.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QWindow>
+
+#include <functional>
 
 // Registers the game's embedded pictures, bark and icon (must stand outside a namespace).
 static void LoadGameResources()
@@ -46,10 +50,71 @@ void SetUpApplication(QApplication &application)
     application.setQuitOnLastWindowClosed(false);
 }
 
-void CreateWindows()
+namespace {
+
+// Stands in for the desktop while the windows are made: help and the web pass straight
+// through, the sound work is only noted. Until the real count is known an output is
+// assumed, so on most machines the Sound command never changes.
+class HeldSound final : public Platform {
+public:
+    explicit HeldSound(Platform &desktop)
+        : desktop(desktop)
+    {
+    }
+    int AudioOutputCount() override { return 1; }
+    void PlayBark() override { barkRequested = true; }
+    void OpenHelp(const QString &helpFile) override { desktop.OpenHelp(helpFile); }
+    void OpenWebSite(const QString &address) override { desktop.OpenWebSite(address); }
+
+    bool barkRequested = false;
+
+private:
+    Platform &desktop;
+};
+
+// Watches the window's first expose: lets the window paint and flush that first frame, then
+// runs the step at once, before any other event (input included) is handled. Made before
+// the window is shown, so that an expose delivered from within show() is not missed.
+class AfterFirstFrame final : public QObject {
+public:
+    AfterFirstFrame(QWidget *window, std::function<void()> step)
+        : QObject(window)
+        , step(std::move(step))
+    {
+        window->winId(); // creates the native window now; show() would otherwise
+        this->window = window->windowHandle();
+        this->window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != window || event->type() != QEvent::Expose)
+            return false;
+        window->removeEventFilter(this);
+        QCoreApplication::sendEvent(window, event);
+        if (!window->isExposed()) {
+            window->installEventFilter(this);
+            return true;
+        }
+        step();
+        deleteLater();
+        return true;
+    }
+
+private:
+    QWindow *window = nullptr;
+    std::function<void()> step;
+};
+
+void CreateMainWindow()
 {
     SnorfleMain = new TSnorfleMain;
     SnorfleMain->FormCreate();
+}
+
+void CreateDialogs()
+{
     travel = new Ttravel;
     travel->FormCreate();
     TopDogBox = new TTopDogBox;
@@ -61,6 +126,14 @@ void CreateWindows()
     Warden->FormCreate();
     aboutbox = new Taboutbox;
     aboutbox->FormCreate();
+}
+
+} // namespace
+
+void CreateWindows()
+{
+    CreateMainWindow();
+    CreateDialogs();
 }
 
 void DestroyWindows()
@@ -75,14 +148,29 @@ void DestroyWindows()
     Destroy(SnorfleMain);
 }
 
+void StartGame(Platform &desktop)
+{
+    HeldSound held(desktop);
+    SetPlatform(&held);
+    CreateMainWindow();
+    SetPlatform(&desktop);
+    // Done before any other event is handled, so no click finds a dialog missing and no open
+    // menu shows the Sound command before its state is known.
+    new AfterFirstFrame(SnorfleMain, [&desktop, bark = held.barkRequested] {
+        CreateDialogs();
+        SnorfleMain->ShowAudioOutputs(desktop.AudioOutputCount());
+        if (bark)
+            desktop.PlayBark();
+    });
+    SnorfleMain->show();
+}
+
 int RunGame(QApplication &application)
 {
     QtPrompter prompter;
     SetPrompter(&prompter);
     QtPlatform desktop;
-    SetPlatform(&desktop);
-    CreateWindows();
-    SnorfleMain->show();
+    StartGame(desktop);
     const int result = application.exec();
     DestroyWindows();
     SetPlatform(nullptr);

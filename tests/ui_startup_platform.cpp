@@ -1,6 +1,7 @@
 // Start-up, the help viewer and the real platform layer. Would catch a dialog created
 // before the main window (no pictures to copy), a window left showing at start, a help
-// viewer that stays blank or silent on a missing file, and a bark that needs a sound card.
+// viewer that stays blank or silent on a missing file, a bark that needs a sound card, and
+// a sound module that cannot be found.
 #include "WindowTesting.h"
 
 #include "HelpViewer.h"
@@ -18,6 +19,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 
 using namespace barkmoor;
@@ -82,6 +84,9 @@ TEST_F(StartupTest, HelpViewerShowsTheFileOrSaysItIsMissing)
 TEST_F(StartupTest, TheRealPlatformStartsAndBarksWithoutASoundDevice)
 {
     QtPlatform desktop; // the Qt-backed services
+    // The sound module found and its entry points resolved: without it the game would be
+    // silent, with Sound greyed, on every machine.
+    EXPECT_TRUE(desktop.HasSound());
     SetPlatform(&desktop);
     const int outputs = platform().AudioOutputCount();
     EXPECT_GE(outputs, 0);
@@ -92,4 +97,31 @@ TEST_F(StartupTest, TheRealPlatformStartsAndBarksWithoutASoundDevice)
     EXPECT_EQ(Game.SoundOn, 1);
     DestroyWindows();
     SetPlatform(nullptr);
+}
+
+// The real start holds the dialogs and the sound work until the main window has drawn its
+// first frame, then does them. Would catch dialogs never made after the frame (the first
+// Trot finding no travel window), a held bark that is dropped (a silent first game), a
+// device count that is never asked for (Sound left usable on a machine without output),
+// and sound work done before the window is drawn (the window kept waiting for it).
+TEST_F(StartupTest, SoundWorkWaitsForTheFirstFrameAndThenHappens)
+{
+    recorder.audioOutputs = 0;
+    StartGame(recorder);
+    auto *sound = SnorfleMain->findChild<QAction *>(QStringLiteral("Sound1"));
+    EXPECT_EQ(recorder.barks, 0);
+    EXPECT_TRUE(sound->isEnabled());
+    EXPECT_EQ(SnorfleMain->findChild<QLabel *>(QStringLiteral("dayslabel"))->text(), QStringLiteral("31"));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.barks > 0; }));
+    QTest::qWait(20); // a second bark would have come by now
+    EXPECT_EQ(recorder.barks, 1);
+    for (QDialog *dialog :
+        std::initializer_list<QDialog *> { travel, TopDogBox, SavingBankBox, GameOverBox, Warden, aboutbox }) {
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->isVisible()) << dialog->objectName().toStdString();
+    }
+    EXPECT_FALSE(sound->isEnabled());
+    EXPECT_TRUE(sound->isChecked());
+    EXPECT_EQ(Game.SoundOn, 1);
 }

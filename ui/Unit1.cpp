@@ -169,11 +169,16 @@ TSnorfleMain::~TSnorfleMain() = default;
 
 void TSnorfleMain::FormCreate()
 {
-    ui->Sound1->setEnabled(platform().AudioOutputCount() != 0);
+    ShowAudioOutputs(platform().AudioOutputCount());
     Game.SoundOn = ui->Sound1->isChecked() ? 1 : 0;
     Game.GameLength = LongGameDays;
     NewGame();
     CentreOnScreen(*this);
+}
+
+void TSnorfleMain::ShowAudioOutputs(int outputs)
+{
+    ui->Sound1->setEnabled(outputs != 0);
 }
 
 void TSnorfleMain::NewGame()

@@ -26,6 +26,8 @@ public:
 
     // Creation handler: sound menu state, game length, and the first game.
     void FormCreate();
+    // Greys the Sound command when there is no audio output; its tick, and so SoundOn, stays.
+    void ShowAudioOutputs(int outputs);
     // Copies GameState onto the display.
     void UpdateGame();
     void NewGame();

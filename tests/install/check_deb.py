@@ -69,7 +69,8 @@ for line in listing.splitlines():
 check.expect(links.get("./usr/games/barkmoor") == "../lib/barkmoor/barkmoor",
              "usr/games/barkmoor -> ../lib/barkmoor/barkmoor (%s)" % links.get("./usr/games/barkmoor"))
 check.expect(not any(f.startswith("./usr/bin") for f in files), "nothing in usr/bin")
-expected = ["./usr/lib/barkmoor/barkmoor", "./usr/lib/barkmoor/barkmoor.hlp",
+# The sound module too: without it the packaged game starts silent with Sound greyed.
+expected = ["./usr/lib/barkmoor/barkmoor", "./usr/lib/barkmoor/barkmoor.hlp", "./usr/lib/barkmoor/libbarkmoor_sound.so",
             "./usr/share/doc/barkmoor/copyright", "./usr/share/doc/barkmoor/changelog.gz",
             "./usr/share/man/man6/barkmoor.6.gz",
             "./usr/share/applications/%s.desktop" % APP_ID, "./usr/share/metainfo/%s.metainfo.xml" % APP_ID,

@@ -33,6 +33,9 @@ check.expect(os.path.isfile(os.path.join(os.path.dirname(program), "barkmoor.hlp
              and filecmp.cmp(os.path.join(os.path.dirname(program), "barkmoor.hlp"),
                              os.path.join(source, "res", "barkmoor.hlp"), shallow=False),
              "barkmoor.hlp sits beside the program")
+# The program looks for its sound module in its own folder; elsewhere it starts silent.
+check.expect(os.path.isfile(os.path.join(os.path.dirname(program), "libbarkmoor_sound.so")),
+             "libbarkmoor_sound.so sits beside the program")
 check.expect(sorted(os.listdir(os.path.join(usr, "bin"))) == ["barkmoor"], "bin/ holds the command only")
 check.expect(os.path.isfile(os.path.join(usr, "share", "man", "man6", "barkmoor.6.gz")), "manual page in man6")
 
