@@ -19,26 +19,10 @@ namespace {
 // n-5 (d or n of 0: any).
 std::uint32_t FindNews(int r, int d = 0, int n = 0)
 {
-    for (std::uint32_t ms = 0; ms < 86'400'000u; ++ms) {
-        std::uint32_t s = ms;
-        if (int(DrawAfter(s, 60)) + 1 != r)
-            continue;
-        if (d != 0 && int(DrawAfter(s, 40)) + 1 != d)
-            continue;
-        if (n != 0 && int(DrawAfter(s, 15)) + 5 != n)
-            continue;
-        return ms;
-    }
-    ADD_FAILURE() << "no clock value gives r " << r << ", d " << d << ", n " << n;
-    return 0;
-}
-
-std::uint32_t SeedAfter(std::uint32_t ms, int count)
-{
-    std::uint32_t s = ms;
-    for (int i = 0; i < count; ++i)
-        DrawAfter(s, 1);
-    return s;
+    const std::uint32_t ms = FindDraws({ { 60, r - 1 }, { 40, d != 0 ? d - 1 : -1 }, { 15, n != 0 ? n - 5 : -1 } });
+    if (ms == 86'400'000u)
+        ADD_FAILURE() << "no clock value gives r " << r << ", d " << d << ", n " << n;
+    return ms;
 }
 
 class MarketNewsTest : public ::testing::Test {

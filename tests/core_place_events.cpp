@@ -16,15 +16,6 @@ using namespace barkmoor::testing;
 
 namespace {
 
-// The seed after `count` draws from a Reseed at ms.
-std::uint32_t SeedAfter(std::uint32_t ms, int count)
-{
-    std::uint32_t s = ms;
-    for (int i = 0; i < count; ++i)
-        DrawAfter(s, 1);
-    return s;
-}
-
 class PlaceEventsTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -84,7 +84,6 @@ TEST_F(StartupTest, TheRealPlatformStartsAndBarksWithoutASoundDevice)
     QtPlatform desktop; // the Qt-backed services
     SetPlatform(&desktop);
     const int outputs = platform().AudioOutputCount();
-    EXPECT_GE(outputs, 0);
     platform().PlayBark(); // returns at once whether or not anything can sound
     platform().PlayBark();
     MakeWindows();
