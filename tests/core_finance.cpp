@@ -138,6 +138,10 @@ TEST_F(MoneyRules, TopDogAllPaysTheSmallerOfCashAndDebt)
     Money(900, 900, 0);
     EXPECT_EQ(Run(Refresh::Yes, [] { return RepayAll(); }), Notes {});
     ExpectMoney(0, 0, 0);
+    // A single dollar still pays: a "no cash" test written as below 2 would refuse it.
+    Money(1, 5, 0);
+    EXPECT_EQ(Run(Refresh::Yes, [] { return RepayAll(); }), Notes {});
+    ExpectMoney(0, 4, 0);
 }
 
 // Deposits: exactly one of the two messages, and the money moved only on the second.

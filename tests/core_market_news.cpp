@@ -123,6 +123,18 @@ TEST_F(MarketNewsTest, CoatOfferedAtExactlyItsCostAndTakenOnYes)
     EXPECT_EQ(Game.PocketCapacity, 112);
 }
 
+// The offer's edge, worked by hand: at clock 36 the news draw is 7 (r = 8, no news) and the
+// coat draw of 40 is 35, so d = 36: no offer and no pocket draw. Catches d < 36, d <= 35,
+// a coat draw of 41 (36 here, so d = 37) and d drawn as RandomBelow(40) + 2.
+TEST_F(MarketNewsTest, NoCoatAtDrawOf36)
+{
+    Game.Cash = 5000;
+    NewsAt(36);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(Game.PocketCapacity, 100);
+    EXPECT_EQ(RandomSeed(), SeedAfter(36, 2));
+}
+
 TEST_F(MarketNewsTest, DecliningChangesNothing)
 {
     Game.Cash = 5000;

@@ -130,6 +130,21 @@ TEST_F(TravelTest, TheDogCatcherComesFourTimesThenNothingHappensOnThoseMoves)
     EXPECT_TRUE(prompts.shown.empty());
 }
 
+// The catcher's draw at its edge, worked by hand: at clock 28 the first draw of 50 is 43
+// (r = 44: a place event, here roll 121, which brings nothing), at clock 60 it is 44
+// (r = 45: the Dog Catcher). Catches r < 44 and r <= 45.
+TEST_F(TravelTest, DrawOf44BringsAPlaceEventAnd45TheDogCatcher)
+{
+    clock.now = 28;
+    EXPECT_FALSE(TravelTo(3));
+    EXPECT_EQ(Game.CatcherVisits, 0);
+    EXPECT_EQ(Game.EventRoll, 121);
+    clock.now = 60;
+    EXPECT_TRUE(TravelTo(4));
+    EXPECT_EQ(Game.CatcherVisits, 1);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
 TEST_F(TravelTest, LicenceOfferContinuesTheSequenceAndNeedsTheCash)
 {
     // cost = RandomBelow(200) + 501 from the current seed, with no reseed.
@@ -151,6 +166,16 @@ TEST_F(TravelTest, LicenceOfferContinuesTheSequenceAndNeedsTheCash)
     EXPECT_EQ(prompts.shown[0].kind, "confirm");
     EXPECT_EQ(
         prompts.shown[0].text, "Psst! Do you want to buy a Licence Tag?\r\rIt will cost you $" + std::to_string(cost));
+
+    // The dearest tag, worked by hand: after seed 223 the draw of 200 is 199, so $700 (a draw
+    // of 201 would give 200 and $701, more than the cash).
+    SetRandomSeed(223);
+    Game.Cash = 700;
+    Game.HasLicenceTag = 0;
+    prompts.yesNo = { Answer::Yes };
+    EXPECT_TRUE(OfferLicenceTag());
+    EXPECT_EQ(prompts.shown.back().text, "Psst! Do you want to buy a Licence Tag?\r\rIt will cost you $700");
+    EXPECT_EQ(Game.Cash, 0);
 
     SetRandomSeed(777);
     Game.Cash = 5000;
