@@ -94,7 +94,8 @@ TEST_F(TravelTest, InterestByTheTwoRules)
     };
     const Case cases[] = {
         { 5500, 2000, 6050 }, { 5500, 10000, 5700 }, { 5500, 5500, 6050 }, { 5500, 5501, 5610 }, { 0, 100, 0 },
-        { -5, 100, -5 }, { 9, 0, 9 }, { 9, 5, 9 }, { 2147483000, 0, 2147483647 }, // would wrap past the 32-bit range
+        { -5, 100, -5 }, { 9, 0, 9 }, { 9, 5, 9 }, { 1, 100, 3 }, // a debt of 1 still earns interest
+        { 2147483000, 0, 2147483647 }, // would wrap past the 32-bit range
     };
     for (const Case &c : cases) {
         Game.Debt = c.debt;
