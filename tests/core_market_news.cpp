@@ -75,10 +75,13 @@ TEST_F(MarketNewsTest, AbundanceDividesByTenAndStillSpeaksOfWithdrawnGoods)
     Game.Prices[9] = 0;
     NewsAt(FindNews(49, 7));
     EXPECT_EQ(Game.Prices[9], 0);
+    NewsAt(FindNews(40, 8)); // the band's first draw: Milk Bones
+    EXPECT_EQ(Game.Prices[0], 10);
     EXPECT_EQ(prompts.Notes(),
         (Notes { "An abundance of Rabies Tags has caused the price to slump in this area",
             "An abundance of Alpo Canned Food has caused the price to slump in this area",
-            "An abundance of Flea Collars has caused the price to slump in this area" }));
+            "An abundance of Flea Collars has caused the price to slump in this area",
+            "An abundance of Milk Bones has caused the price to slump in this area" }));
 }
 
 TEST_F(MarketNewsTest, NoNewsOutsideTheTwoBands)
