@@ -92,22 +92,35 @@ TEST(DailyPrices, EveryPriceInRangeAndMilkBonesAndAlpoNeverWithdrawn)
     }
 }
 
-// Worked by hand from the generator at seed 1000: the ten draws in item order, the draw of
-// 1 that only moves on, then the withdrawals k = 2 and k = 3 (the last day makes only the
-// first). A draw out of order, a base or span off by one, a missing RandomBelow(1) or a
-// withdrawal too many or too few changes these figures.
+// Worked by hand from the generator: the ten draws in item order, the draw of 1 that only
+// moves on, then the withdrawals (at seed 1000: k = 2, then k = 3, the last day making only
+// the first; at 194 and 252 the Milk Bones and Alpo draws fall on Rabies Tags). A draw out
+// of order, a span or base off by one, a missing RandomBelow(1), a withdrawal draw of 9 or
+// 11, the wrong good kept on sale or a withdrawal too many or too few changes these figures.
 TEST(DailyPrices, DrawOrderForAFrozenClock)
 {
-    FrozenClock clock(1000);
-    Game.DaysLeft = 31;
-    NewDayPrices();
-    EXPECT_EQ(Game.Prices, (std::array<std::int32_t, ItemCount> { 167, 464, 0, 0, 1038, 62, 195, 26682, 1226, 669 }));
-    EXPECT_EQ(RandomSeed(), 1527608045u);
-
-    Game.DaysLeft = 0;
-    NewDayPrices();
-    EXPECT_EQ(Game.Prices, (std::array<std::int32_t, ItemCount> { 167, 464, 0, 610, 1038, 62, 195, 26682, 1226, 669 }));
-    EXPECT_EQ(RandomSeed(), 1073997564u);
+    struct Day {
+        std::uint32_t ms;
+        std::int32_t daysLeft;
+        std::array<std::int32_t, ItemCount> prices;
+        std::uint32_t seedAfter;
+    };
+    const Day days[] = {
+        { 1000, 31, { 167, 464, 0, 0, 1038, 62, 195, 26682, 1226, 669 }, 1527608045u },
+        { 1000, 0, { 167, 464, 0, 610, 1038, 62, 195, 26682, 1226, 669 }, 1073997564u },
+        { 194, 31, { 74, 628, 448, 897, 0, 31, 310, 36643, 1155, 663 }, 0 },
+        { 252, 31, { 336, 0, 1464, 972, 5945, 63, 0, 15987, 1257, 711 }, 0 },
+    };
+    FrozenClock clock;
+    for (const Day &day : days) {
+        clock.now = day.ms;
+        Game.DaysLeft = day.daysLeft;
+        NewDayPrices();
+        EXPECT_EQ(Game.Prices, day.prices) << day.ms << " " << day.daysLeft;
+        if (day.seedAfter != 0) {
+            EXPECT_EQ(RandomSeed(), day.seedAfter);
+        }
+    }
 }
 
 TEST(DailyPrices, OneWithdrawalOnTheLastDayTwoOtherwise)
@@ -128,6 +141,21 @@ TEST(DailyPrices, OneWithdrawalOnTheLastDayTwoOtherwise)
     EXPECT_TRUE(sawTwo);
 }
 
+// A fresh process: the texts, the table and the generator's seed back to their start.
+// Catches a reset that leaves a changed text, score or seed behind.
+TEST(NewGameRules, ProcessStartPutsTextsTableAndSeedBack)
+{
+    GameText[3] = "Socks";
+    HighScoreTable[1].Score = 1;
+    SetRandomSeed(5);
+    Game.Cash = 9;
+    ResetProcessState();
+    EXPECT_EQ(GameText[3], "Slippers");
+    EXPECT_EQ(HighScoreTable[1].Score, 500000);
+    EXPECT_EQ(RandomSeed(), 0u);
+    EXPECT_EQ(Game.Cash, 0);
+}
+
 TEST(NewGameRules, StartValuesAndUntouchedFields)
 {
     FrozenClock clock(777);
@@ -140,12 +168,37 @@ TEST(NewGameRules, StartValuesAndUntouchedFields)
     Game.Stock[3] = 9;
     Game.HasLicenceTag = 1;
     Game.CatcherVisits = 4;
+    // Every per-game value off its start, so a reset that forgets one shows.
+    Game.HealthGone = 1;
+    Game.AtGarden = 1;
+    Game.BorrowedThisVisit = 1;
+    Game.WithdrewThisVisit = 1;
+    Game.NewGameRequested = 1;
+    Game.LastDayWarned = 1;
+    Game.FoundItemsCount = 2;
+    Game.BigLossDone = 1;
+    Game.Savings = 77;
+    Game.Debt = 1;
+    Game.PocketsUsed = 9;
+    Game.PocketCapacity = 200;
+    Game.Health = 3;
+    Game.Place = 2;
     GameText[10] = "kept";
     ResetGameState();
+    EXPECT_EQ(Game.HealthGone, 0);
+    EXPECT_EQ(Game.AtGarden, 0);
+    EXPECT_EQ(Game.BorrowedThisVisit, 0);
+    EXPECT_EQ(Game.WithdrewThisVisit, 0);
+    EXPECT_EQ(Game.NewGameRequested, 0);
+    EXPECT_EQ(Game.LastDayWarned, 0);
+    EXPECT_EQ(Game.FoundItemsCount, 0);
+    EXPECT_EQ(Game.BigLossDone, 0);
     EXPECT_EQ(Game.Cash, 2000);
     EXPECT_EQ(Game.Debt, 5500);
     EXPECT_EQ(Game.Savings, 0);
     EXPECT_EQ(Game.DaysLeft, 15);
+    // The first day's prices, worked by hand for the clock at 777 with days to go.
+    EXPECT_EQ(Game.Prices, (std::array<std::int32_t, ItemCount> { 168, 455, 591, 0, 0, 45, 192, 28535, 1312, 414 }));
     EXPECT_EQ(Game.Place, 6);
     EXPECT_EQ(Game.PocketCapacity, 100);
     EXPECT_EQ(Game.PocketsUsed, 0);
