@@ -164,6 +164,10 @@ TEST_F(MoneyRules, DepositIsBoundedByTheCash)
     Money(1234, 5500, 100);
     EXPECT_EQ(Run(Refresh::Yes, [] { return DepositAll(); }), Notes {});
     ExpectMoney(0, 5500, 1334);
+    // A single dollar is deposited: a "no cash" test written as at most 1 would keep it.
+    Money(1, 0, 0);
+    EXPECT_EQ(Run(Refresh::Yes, [] { return DepositAll(); }), Notes {});
+    ExpectMoney(0, 0, 1);
     EXPECT_EQ(Game.WithdrewThisVisit, 0);
 }
 
