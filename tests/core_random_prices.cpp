@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <ctime>
 
 using namespace barkmoor;
 using namespace barkmoor::testing;
@@ -60,6 +62,22 @@ TEST(RandomSource, LargeCountsUseTheHighWordOfAnUnsignedProduct)
     // seed becomes 0xFFFFFFFF*134775813+1 = 4160191484 (mod 2^32); n taken as unsigned.
     EXPECT_EQ(RandomBelow(-1), std::uint32_t((std::uint64_t(4160191484u) * 0xFFFFFFFFull) >> 32));
     EXPECT_EQ(RandomSeed(), 4160191484u);
+}
+
+// The system clock reads the time of day in UTC, in milliseconds: checked against the C
+// library's own reading, give or take two seconds. A day of the wrong length (a modulus off
+// by one drifts by a millisecond a day since 1970, some twenty seconds by now) shows here.
+TEST(RandomSource, SystemClockReadsTheTimeOfDayInUtc)
+{
+    SetClock(nullptr);
+    const std::time_t now = std::time(nullptr);
+    Reseed();
+    const std::tm utc = *std::gmtime(&now);
+    const std::int64_t expected = ((utc.tm_hour * 60 + utc.tm_min) * 60 + utc.tm_sec) * 1000LL;
+    std::int64_t apart = std::int64_t(RandomSeed()) - expected;
+    apart = ((apart % 86'400'000) + 86'400'000 + 43'200'000) % 86'400'000 - 43'200'000; // across midnight
+    EXPECT_LE(std::abs(apart), 2000) << RandomSeed() << " against " << expected;
+    EXPECT_LT(RandomSeed(), 86'400'000u);
 }
 
 TEST(RandomSource, SameMillisecondRestartsTheSameSequence)
