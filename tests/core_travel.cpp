@@ -146,6 +146,18 @@ TEST_F(TravelTest, DrawOf44BringsAPlaceEventAnd45TheDogCatcher)
     EXPECT_TRUE(prompts.shown.empty());
 }
 
+// A move with news, worked by hand: at clock 5 the catcher draw gives r = 8, the roll 27
+// (nothing), the news draw 10 (a shortage of Milk Bones, the day's 96 times five) and the
+// coat draw 8 (no offer). Catches a move that skips the news.
+TEST_F(TravelTest, AMoveBringsTheMarketNews)
+{
+    clock.now = 5;
+    EXPECT_FALSE(TravelTo(1));
+    EXPECT_EQ(prompts.Notes(),
+        std::vector<std::string> { "A shortage of Milk Bones has caused the price to rocket in this area" });
+    EXPECT_EQ(Game.Prices[0], 480);
+}
+
 TEST_F(TravelTest, LicenceOfferContinuesTheSequenceAndNeedsTheCash)
 {
     // cost = RandomBelow(200) + 501 from the current seed, with no reseed.
