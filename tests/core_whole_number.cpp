@@ -27,11 +27,29 @@ std::optional<std::int32_t> Parse(const std::string &text)
 TEST(ParseWholeNumber, AcceptedTexts)
 {
     const std::pair<std::string, std::int32_t> accepted[] = {
-        { "0", 0 }, { "00", 0 }, { "+0", 0 }, { "-0", 0 }, { "7", 7 }, { "   7", 7 }, { " 250", 250 }, { "+250", 250 },
-        { "-250", -250 }, { "0000000000000042", 42 }, { "2147483647", 2147483647 },
-        { "-2147483648", std::numeric_limits<std::int32_t>::min() }, { "$A", 10 }, { "$a", 10 }, { "$FA", 250 },
-        { "  $fa", 250 }, { "$7FFFFFFF", 2147483647 }, { "$80000000", std::numeric_limits<std::int32_t>::min() },
-        { "$FFFFFFFF", -1 }, { "$000000000001", 1 }, { "$0", 0 }, { "$19", 25 }, // 9 is a hexadecimal digit too
+        { "0", 0 },
+        { "00", 0 },
+        { "+0", 0 },
+        { "-0", 0 },
+        { "7", 7 },
+        { "   7", 7 },
+        { " 250", 250 },
+        { "+250", 250 },
+        { "-250", -250 },
+        { "0000000000000042", 42 },
+        { "2147483647", 2147483647 },
+        { "-2147483648", std::numeric_limits<std::int32_t>::min() },
+        { "$A", 10 },
+        { "$a", 10 },
+        { "$FA", 250 },
+        { "  $fa", 250 },
+        { "$7FFFFFFF", 2147483647 },
+        { "$80000000", std::numeric_limits<std::int32_t>::min() },
+        { "$FFFFFFFF", -1 },
+        { "$000000000001", 1 },
+        { "$0", 0 },
+        // 9 is a hexadecimal digit too.
+        { "$19", 25 },
     };
     for (const auto &[text, value] : accepted)
         EXPECT_EQ(Parse(text), value) << '"' << text << '"';
