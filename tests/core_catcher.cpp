@@ -135,6 +135,12 @@ TEST(DogCatcher, HealthAndCashStopAtZeroAndTheGameGoesOn)
     EXPECT_EQ(Game.Health, 0);
     EXPECT_EQ(Game.HealthGone, 0);
 
+    // A loss that leaves exactly 1 keeps it: a floor tested as "at most 1" would take it.
+    StartState(false, false);
+    Game.Health = 21;
+    EXPECT_EQ(FightCatcher(), Scuffle);
+    EXPECT_EQ(Game.Health, 1);
+
     StartState(true, false);
     Game.Cash = 300;
     EXPECT_EQ(FightCatcher(), Leash);

@@ -78,6 +78,11 @@ TEST_F(MoneyRules, RepayChecksInItsOrder)
     EXPECT_EQ(Run(Refresh::Yes, [] { return RepayDebt("200"); }), Notes { RepayThanks });
     ExpectMoney(200, 0, 0);
 
+    // A debt of 1 is still a debt: a "no debt" test written as below 2 would not read it.
+    Money(50, 1, 0);
+    EXPECT_EQ(Run(Refresh::Yes, [] { return RepayDebt("5"); }), Notes { RepayThanks });
+    ExpectMoney(49, 0, 0);
+
     Money(50, 100, 0);
     EXPECT_EQ(Run(Refresh::Yes, [] { return RepayDebt("80"); }), Notes { RepayTooMuch });
     ExpectMoney(50, 100, 0);
@@ -138,6 +143,14 @@ TEST_F(MoneyRules, TopDogAllPaysTheSmallerOfCashAndDebt)
     Money(900, 900, 0);
     EXPECT_EQ(Run(Refresh::Yes, [] { return RepayAll(); }), Notes {});
     ExpectMoney(0, 0, 0);
+    // A single dollar still pays: a "no cash" test written as below 2 would refuse it.
+    Money(1, 5, 0);
+    EXPECT_EQ(Run(Refresh::Yes, [] { return RepayAll(); }), Notes {});
+    ExpectMoney(0, 4, 0);
+    // A debt below 0 (never reached in play) is not paid "back" out of the debt.
+    Money(800, -5, 0);
+    EXPECT_EQ(Run(Refresh::Yes, [] { return RepayAll(); }), Notes {});
+    ExpectMoney(800, -5, 0);
 }
 
 // Deposits: exactly one of the two messages, and the money moved only on the second.
@@ -151,6 +164,10 @@ TEST_F(MoneyRules, DepositIsBoundedByTheCash)
     Money(1234, 5500, 100);
     EXPECT_EQ(Run(Refresh::Yes, [] { return DepositAll(); }), Notes {});
     ExpectMoney(0, 5500, 1334);
+    // A single dollar is deposited: a "no cash" test written as at most 1 would keep it.
+    Money(1, 0, 0);
+    EXPECT_EQ(Run(Refresh::Yes, [] { return DepositAll(); }), Notes {});
+    ExpectMoney(0, 0, 1);
     EXPECT_EQ(Game.WithdrewThisVisit, 0);
 }
 
@@ -262,6 +279,9 @@ TEST_F(MoneyRules, NoSumLeavesThe32BitRange)
     Money(MaxMoney - 10, 0, 0);
     EXPECT_EQ(Run(Refresh::Yes, [] { return BorrowMoney("11"); }), Notes { LoanTooBig });
     ExpectMoney(MaxMoney - 10, 0, 0);
+    // A loan that fills the purse to the very top is lent (a room test of ">=" would refuse it).
+    EXPECT_EQ(Run(Refresh::Yes, [] { return BorrowMoney("10"); }), Notes {});
+    ExpectMoney(MaxMoney, 10, 0);
 
     Money(MaxMoney, 0, MaxMoney - 100);
     EXPECT_EQ(Run(Refresh::Yes, [] { return DepositCash("1000"); }), Notes { DepositThanks });

@@ -19,26 +19,10 @@ namespace {
 // n-5 (d or n of 0: any).
 std::uint32_t FindNews(int r, int d = 0, int n = 0)
 {
-    for (std::uint32_t ms = 0; ms < 86'400'000u; ++ms) {
-        std::uint32_t s = ms;
-        if (int(DrawAfter(s, 60)) + 1 != r)
-            continue;
-        if (d != 0 && int(DrawAfter(s, 40)) + 1 != d)
-            continue;
-        if (n != 0 && int(DrawAfter(s, 15)) + 5 != n)
-            continue;
-        return ms;
-    }
-    ADD_FAILURE() << "no clock value gives r " << r << ", d " << d << ", n " << n;
-    return 0;
-}
-
-std::uint32_t SeedAfter(std::uint32_t ms, int count)
-{
-    std::uint32_t s = ms;
-    for (int i = 0; i < count; ++i)
-        DrawAfter(s, 1);
-    return s;
+    const std::uint32_t ms = FindDraws({ { 60, r - 1 }, { 40, d != 0 ? d - 1 : -1 }, { 15, n != 0 ? n - 5 : -1 } });
+    if (ms == 86'400'000u)
+        ADD_FAILURE() << "no clock value gives r " << r << ", d " << d << ", n " << n;
+    return ms;
 }
 
 class MarketNewsTest : public ::testing::Test {
@@ -91,10 +75,13 @@ TEST_F(MarketNewsTest, AbundanceDividesByTenAndStillSpeaksOfWithdrawnGoods)
     Game.Prices[9] = 0;
     NewsAt(FindNews(49, 7));
     EXPECT_EQ(Game.Prices[9], 0);
+    NewsAt(FindNews(40, 8)); // the band's first draw: Milk Bones
+    EXPECT_EQ(Game.Prices[0], 10);
     EXPECT_EQ(prompts.Notes(),
         (Notes { "An abundance of Rabies Tags has caused the price to slump in this area",
             "An abundance of Alpo Canned Food has caused the price to slump in this area",
-            "An abundance of Flea Collars has caused the price to slump in this area" }));
+            "An abundance of Flea Collars has caused the price to slump in this area",
+            "An abundance of Milk Bones has caused the price to slump in this area" }));
 }
 
 TEST_F(MarketNewsTest, NoNewsOutsideTheTwoBands)
@@ -137,6 +124,18 @@ TEST_F(MarketNewsTest, CoatOfferedAtExactlyItsCostAndTakenOnYes)
     EXPECT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(RandomSeed(), SeedAfter(ms, 3));
     EXPECT_EQ(Game.PocketCapacity, 112);
+}
+
+// The offer's edge, worked by hand: at clock 36 the news draw is 7 (r = 8, no news) and the
+// coat draw of 40 is 35, so d = 36: no offer and no pocket draw. Catches d < 36, d <= 35,
+// a coat draw of 41 (36 here, so d = 37) and d drawn as RandomBelow(40) + 2.
+TEST_F(MarketNewsTest, NoCoatAtDrawOf36)
+{
+    Game.Cash = 5000;
+    NewsAt(36);
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(Game.PocketCapacity, 100);
+    EXPECT_EQ(RandomSeed(), SeedAfter(36, 2));
 }
 
 TEST_F(MarketNewsTest, DecliningChangesNothing)

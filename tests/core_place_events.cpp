@@ -16,15 +16,6 @@ using namespace barkmoor::testing;
 
 namespace {
 
-// The seed after `count` draws from a Reseed at ms.
-std::uint32_t SeedAfter(std::uint32_t ms, int count)
-{
-    std::uint32_t s = ms;
-    for (int i = 0; i < count; ++i)
-        DrawAfter(s, 1);
-    return s;
-}
-
 class PlaceEventsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -85,6 +76,35 @@ TEST_F(PlaceEventsTest, MostRollsBringNothing)
     EXPECT_EQ(Game.Health, 100);
 }
 
+// Every range at its edges, inside and one step outside, for a dog whom every happening
+// would touch (hurt, poor in pockets, rich enough for the alley cat). Catches a range
+// widened or narrowed by one at either end, 48..52 against 53 and 128..134 against 135
+// among them.
+TEST_F(PlaceEventsTest, EachRangeAtItsEdgesAndOneStepOutside)
+{
+    struct Edge {
+        int roll;
+        int event; // -1: nothing happens
+    };
+    const Edge edges[] = { { 9, -1 }, { 10, 0 }, { 13, 0 }, { 14, -1 }, { 17, -1 }, { 18, 2 }, { 22, 2 }, { 23, -1 },
+        { 31, -1 }, { 32, 3 }, { 35, 3 }, { 36, -1 }, { 47, -1 }, { 48, 1 }, { 52, 1 }, { 53, -1 }, { 67, -1 },
+        { 68, 4 }, { 69, 4 }, { 70, -1 }, { 74, -1 }, { 75, 5 }, { 78, 5 }, { 79, -1 }, { 81, -1 }, { 82, 6 },
+        { 84, 6 }, { 85, -1 }, { 127, -1 }, { 128, 7 }, { 134, 7 }, { 135, -1 } };
+    for (const Edge &e : edges) {
+        SCOPED_TRACE("roll " + std::to_string(e.roll));
+        StartFreshGame();
+        Game.Place = 2;
+        Game.Health = 50;
+        Game.Cash = 100000;
+        Game.EventIndex = 99;
+        const std::size_t before = prompts.shown.size();
+        RollAt(FindDraws({ { 130, e.roll - 7 } }));
+        EXPECT_EQ(Game.EventRoll, e.roll);
+        EXPECT_EQ(prompts.shown.size(), before + (e.event < 0 ? 0u : 1u));
+        EXPECT_EQ(Game.EventIndex, e.event < 0 ? 99 : e.event);
+    }
+}
+
 TEST_F(PlaceEventsTest, SpeedingCarHasNoFloorAndEndsTheGameBelowOne)
 {
     Game.Health = 10;
@@ -94,6 +114,14 @@ TEST_F(PlaceEventsTest, SpeedingCarHasNoFloorAndEndsTheGameBelowOne)
     EXPECT_EQ(Game.EventIndex, 0);
     EXPECT_EQ(prompts.Notes(), Notes { "Oops! You got hit by a speeding car.  Lose 30 health points." });
     EXPECT_EQ(GameText[10], "Oops! You got hit by a speeding car.  Lose 30 health points.");
+
+    // Exactly 0 ends the game too (a test written as below 0 would not).
+    ResetGameState();
+    Game.Place = 2;
+    Game.Health = 20;
+    RollAt(FindDraws({ { 130, 3 }, { 3, 1 } })); // roll 10, loss 20
+    EXPECT_EQ(Game.Health, 0);
+    EXPECT_EQ(Game.HealthGone, 1);
 
     ResetGameState();
     Game.Place = 2;
@@ -143,17 +171,24 @@ TEST_F(PlaceEventsTest, VetOnlyBelowFullHealthAndTellsTheDrawnGain)
     Game.Health = 50;
     RollAt(FindDraws({ { 130, 28 }, { 2, 0 } })); // roll 35, gain 10
     EXPECT_EQ(Game.Health, 60);
+
+    // At 99 the vet still comes (not only below 99), and 91 + 10 is held at 100, not 101.
+    for (const int health : { 99, 91 }) {
+        Game.Health = health;
+        RollAt(FindDraws({ { 130, 28 }, { 2, 0 } }));
+        EXPECT_EQ(Game.Health, 100) << health;
+    }
+    EXPECT_EQ(prompts.Notes().size(), 4u);
     EXPECT_EQ(GameText[13], "Your owner took you to the vets.  Gain 10 health points.");
 }
 
 TEST_F(PlaceEventsTest, PoodleNeedsRoomForTheWholeStash)
 {
-    const std::uint32_t five = FindDraws({ { 130, 41 }, { 2, 0 } }); // roll 48, n = 5
-    std::uint32_t s = five;
-    DrawAfter(s, 130);
-    DrawAfter(s, 2);
-    const std::int32_t cash = std::int32_t(DrawAfter(s, 5000)) + 501;
-    const int item = int(DrawAfter(s, 8)) + 1;
+    // Worked by hand at clock 520: roll 48, n = 5, $2790 and the item draw of 8 is 6, so
+    // Table Scraps (a draw of 9 would give 7, Eukanuba).
+    const std::uint32_t five = 520;
+    const std::int32_t cash = 2790;
+    const int item = 7;
 
     // Exactly full afterwards is allowed.
     Game.PocketCapacity = 100;
@@ -165,11 +200,11 @@ TEST_F(PlaceEventsTest, PoodleNeedsRoomForTheWholeStash)
     EXPECT_EQ(Game.Stock[item], 5);
     EXPECT_EQ(Game.Cash, 2000 + cash);
     EXPECT_EQ(Game.EventIndex, 1);
-    const std::string text = "Bad Dog!\r\rYou beat a poodle senseless and stole his stash of 5 " + GameText[item]
-        + " and $" + std::to_string(cash) + " in cash.";
+    const std::string text
+        = "Bad Dog!\r\rYou beat a poodle senseless and stole his stash of 5 Table Scraps and $2790 in cash.";
     EXPECT_EQ(prompts.Notes(), Notes { text });
     EXPECT_EQ(GameText[11], text);
-    EXPECT_EQ(RandomSeed(), s);
+    EXPECT_EQ(RandomSeed(), SeedAfter(five, 4));
 
     // One pocket short: nothing happens and no further draw is made.
     const std::uint32_t nine = FindDraws({ { 130, 45 }, { 2, 1 } }); // roll 52, n = 9
@@ -186,6 +221,13 @@ TEST_F(PlaceEventsTest, PoodleNeedsRoomForTheWholeStash)
     RollAt(nine);
     EXPECT_EQ(Game.PocketsUsed, 250);
     EXPECT_EQ(prompts.Notes().size(), 1u);
+
+    // Nine goods fill nine free pockets exactly (a stash drawn as 5 or 10 would not fit).
+    Game.PocketCapacity = 100;
+    Game.PocketsUsed = 91;
+    RollAt(nine);
+    EXPECT_EQ(Game.PocketsUsed, 100);
+    EXPECT_EQ(prompts.Notes().size(), 2u);
 }
 
 // Staying put costs no day, so finds can pile up cash without end: a find that the 32-bit

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <ctime>
 
 using namespace barkmoor;
 using namespace barkmoor::testing;
@@ -62,6 +64,22 @@ TEST(RandomSource, LargeCountsUseTheHighWordOfAnUnsignedProduct)
     EXPECT_EQ(RandomSeed(), 4160191484u);
 }
 
+// The system clock reads the time of day in UTC, in milliseconds: checked against the C
+// library's own reading, give or take two seconds. A day of the wrong length (a modulus off
+// by one drifts by a millisecond a day since 1970, some twenty seconds by now) shows here.
+TEST(RandomSource, SystemClockReadsTheTimeOfDayInUtc)
+{
+    SetClock(nullptr);
+    const std::time_t now = std::time(nullptr);
+    Reseed();
+    const std::tm utc = *std::gmtime(&now);
+    const std::int64_t expected = ((utc.tm_hour * 60 + utc.tm_min) * 60 + utc.tm_sec) * 1000LL;
+    std::int64_t apart = std::int64_t(RandomSeed()) - expected;
+    apart = ((apart % 86'400'000) + 86'400'000 + 43'200'000) % 86'400'000 - 43'200'000; // across midnight
+    EXPECT_LE(std::abs(apart), 2000) << RandomSeed() << " against " << expected;
+    EXPECT_LT(RandomSeed(), 86'400'000u);
+}
+
 TEST(RandomSource, SameMillisecondRestartsTheSameSequence)
 {
     FrozenClock clock(12'345'678);
@@ -92,23 +110,35 @@ TEST(DailyPrices, EveryPriceInRangeAndMilkBonesAndAlpoNeverWithdrawn)
     }
 }
 
+// Worked by hand from the generator: the ten draws in item order, the draw of 1 that only
+// moves on, then the withdrawals (at seed 1000: k = 2, then k = 3, the last day making only
+// the first; at 194 and 252 the Milk Bones and Alpo draws fall on Rabies Tags). A draw out
+// of order, a span or base off by one, a missing RandomBelow(1), a withdrawal draw of 9 or
+// 11, the wrong good kept on sale or a withdrawal too many or too few changes these figures.
 TEST(DailyPrices, DrawOrderForAFrozenClock)
 {
-    FrozenClock clock(1000);
-    Game.DaysLeft = 31;
-    NewDayPrices();
-    std::uint32_t s = 1000;
-    std::array<std::int32_t, ItemCount> expected {};
-    for (int item = 0; item < ItemCount; ++item)
-        expected[item]
-            = std::int32_t(DrawAfter(s, std::uint32_t(ranges[item].high - ranges[item].low + 1))) + ranges[item].low;
-    DrawAfter(s, 1);
-    for (int step = 0; step < 2; ++step) {
-        std::uint32_t k = DrawAfter(s, 10);
-        expected[(k == 0 || k == 5) ? 4 : k] = 0;
+    struct Day {
+        std::uint32_t ms;
+        std::int32_t daysLeft;
+        std::array<std::int32_t, ItemCount> prices;
+        std::uint32_t seedAfter;
+    };
+    const Day days[] = {
+        { 1000, 31, { 167, 464, 0, 0, 1038, 62, 195, 26682, 1226, 669 }, 1527608045u },
+        { 1000, 0, { 167, 464, 0, 610, 1038, 62, 195, 26682, 1226, 669 }, 1073997564u },
+        { 194, 31, { 74, 628, 448, 897, 0, 31, 310, 36643, 1155, 663 }, 0 },
+        { 252, 31, { 336, 0, 1464, 972, 5945, 63, 0, 15987, 1257, 711 }, 0 },
+    };
+    FrozenClock clock;
+    for (const Day &day : days) {
+        clock.now = day.ms;
+        Game.DaysLeft = day.daysLeft;
+        NewDayPrices();
+        EXPECT_EQ(Game.Prices, day.prices) << day.ms << " " << day.daysLeft;
+        if (day.seedAfter != 0) {
+            EXPECT_EQ(RandomSeed(), day.seedAfter);
+        }
     }
-    EXPECT_EQ(Game.Prices, expected);
-    EXPECT_EQ(RandomSeed(), s);
 }
 
 TEST(DailyPrices, OneWithdrawalOnTheLastDayTwoOtherwise)
@@ -129,6 +159,21 @@ TEST(DailyPrices, OneWithdrawalOnTheLastDayTwoOtherwise)
     EXPECT_TRUE(sawTwo);
 }
 
+// A fresh process: the texts, the table and the generator's seed back to their start.
+// Catches a reset that leaves a changed text, score or seed behind.
+TEST(NewGameRules, ProcessStartPutsTextsTableAndSeedBack)
+{
+    GameText[3] = "Socks";
+    HighScoreTable[1].Score = 1;
+    SetRandomSeed(5);
+    Game.Cash = 9;
+    ResetProcessState();
+    EXPECT_EQ(GameText[3], "Slippers");
+    EXPECT_EQ(HighScoreTable[1].Score, 500000);
+    EXPECT_EQ(RandomSeed(), 0u);
+    EXPECT_EQ(Game.Cash, 0);
+}
+
 TEST(NewGameRules, StartValuesAndUntouchedFields)
 {
     FrozenClock clock(777);
@@ -141,12 +186,37 @@ TEST(NewGameRules, StartValuesAndUntouchedFields)
     Game.Stock[3] = 9;
     Game.HasLicenceTag = 1;
     Game.CatcherVisits = 4;
+    // Every per-game value off its start, so a reset that forgets one shows.
+    Game.HealthGone = 1;
+    Game.AtGarden = 1;
+    Game.BorrowedThisVisit = 1;
+    Game.WithdrewThisVisit = 1;
+    Game.NewGameRequested = 1;
+    Game.LastDayWarned = 1;
+    Game.FoundItemsCount = 2;
+    Game.BigLossDone = 1;
+    Game.Savings = 77;
+    Game.Debt = 1;
+    Game.PocketsUsed = 9;
+    Game.PocketCapacity = 200;
+    Game.Health = 3;
+    Game.Place = 2;
     GameText[10] = "kept";
     ResetGameState();
+    EXPECT_EQ(Game.HealthGone, 0);
+    EXPECT_EQ(Game.AtGarden, 0);
+    EXPECT_EQ(Game.BorrowedThisVisit, 0);
+    EXPECT_EQ(Game.WithdrewThisVisit, 0);
+    EXPECT_EQ(Game.NewGameRequested, 0);
+    EXPECT_EQ(Game.LastDayWarned, 0);
+    EXPECT_EQ(Game.FoundItemsCount, 0);
+    EXPECT_EQ(Game.BigLossDone, 0);
     EXPECT_EQ(Game.Cash, 2000);
     EXPECT_EQ(Game.Debt, 5500);
     EXPECT_EQ(Game.Savings, 0);
     EXPECT_EQ(Game.DaysLeft, 15);
+    // The first day's prices, worked by hand for the clock at 777 with days to go.
+    EXPECT_EQ(Game.Prices, (std::array<std::int32_t, ItemCount> { 168, 455, 591, 0, 0, 45, 192, 28535, 1312, 414 }));
     EXPECT_EQ(Game.Place, 6);
     EXPECT_EQ(Game.PocketCapacity, 100);
     EXPECT_EQ(Game.PocketsUsed, 0);

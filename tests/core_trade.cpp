@@ -98,6 +98,12 @@ TEST_F(TradeTest, BuyAsksWithCashDivPriceAsTheDefault)
     Game.Cash = 3400;
     EXPECT_EQ(BuyGoods(5), TradeOutcome::Cancelled);
     EXPECT_EQ(prompts.queryDefaults.back(), "100");
+
+    // A price of $1 is on the market (an "off the market" test of at most 1 would refuse it).
+    Game.Prices[LeatherShoes] = 1;
+    Game.Cash = 7;
+    EXPECT_EQ(BuyGoods(LeatherShoes), TradeOutcome::Cancelled);
+    EXPECT_EQ(prompts.queryDefaults.back(), "7");
 }
 
 // Cancelling changes nothing and says nothing.

@@ -48,9 +48,23 @@ TEST(ParseWholeNumber, AcceptedTexts)
         { "$FFFFFFFF", -1 },
         { "$000000000001", 1 },
         { "$0", 0 },
+        // 9 is a hexadecimal digit too.
+        { "$19", 25 },
     };
     for (const auto &[text, value] : accepted)
         EXPECT_EQ(Parse(text), value) << '"' << text << '"';
+}
+
+// The text ends where its view ends, whatever follows it in memory: a scan that looks one
+// place too far would take the blank or the "$" after the end as part of the text.
+TEST(ParseWholeNumber, TextEndsWhereItsViewEnds)
+{
+    std::int32_t value = 77;
+    EXPECT_FALSE(ParseWholeNumber(std::string_view("  7", 1), value));
+    EXPECT_FALSE(ParseWholeNumber(std::string_view(" $5", 1), value));
+    EXPECT_EQ(value, 77);
+    EXPECT_TRUE(ParseWholeNumber(std::string_view("12 ", 2), value));
+    EXPECT_EQ(value, 12);
 }
 
 TEST(ParseWholeNumber, RefusedTexts)

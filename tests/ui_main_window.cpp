@@ -83,8 +83,7 @@ TEST_F(MainWindowTest, ClientAreaAndControlsSitWhereTheLayoutPutsThem)
     EXPECT_EQ(SnorfleMain->minimumSize(), SnorfleMain->maximumSize());
     EXPECT_FALSE(SnorfleMain->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(SnorfleMain->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(SnorfleMain->findChild<QListWidget *>(QStringLiteral("BuyBox"))->geometry(), QRect(224, 142, 48, 130));
-    EXPECT_EQ(SnorfleMain->findChild<QPushButton *>(QStringLiteral("TrotBttn"))->geometry(), QRect(288, 282, 57, 25));
+    ExpectNothingClipped(SnorfleMain->centralWidget());
     EXPECT_EQ(SnorfleMain->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().size(), QSize(69, 102));
     EXPECT_EQ(SnorfleMain->findChild<QLabel *>(QStringLiteral("Image2"))->pixmap().size(), QSize(187, 37));
 

@@ -103,9 +103,7 @@ TEST_F(MenuTest, AboutWindowShowsItsTextsAndOnlyOkClosesIt)
         QTest::keyClick(about, Qt::Key_Escape);
         about->close();
         EXPECT_TRUE(about->isVisible());
-        const QString dir = qEnvironmentVariable("BARKMOOR_GRAB_DIR");
-        if (!dir.isEmpty())
-            about->grab().save(QDir(dir).filePath(QStringLiteral("about.png")));
+        SaveGrab(about, QStringLiteral("about.png"));
         checked = true;
         ClickButton(about, QStringLiteral("OK"));
     });

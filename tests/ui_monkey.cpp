@@ -30,9 +30,6 @@ using namespace barkmoor::testing;
 
 namespace {
 
-// Past this much time the monkey only closes what is open; the test's own time limit is 120 s.
-constexpr qint64 WindDownAfterMs = 60'000;
-
 QString MoneyText(const char *prefix, std::int32_t amount)
 {
     return QLatin1String(prefix) + QString::number(amount);
@@ -124,7 +121,8 @@ public:
 private:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
-    bool WindingDown() const { return events >= budget || started.elapsed() > WindDownAfterMs; }
+    // Only the event budget ends the play, so a slow machine plays the same game, just later.
+    bool WindingDown() const { return events >= budget; }
 
     // Counts one event sent to the widget.
     void Count(const QWidget *target)
@@ -347,7 +345,7 @@ TEST_F(MonkeyTest, RandomEventsAcrossWholeGames)
     monkey.Report();
     RecordProperty("events", std::to_string(monkey.Events()));
     EXPECT_EQ(monkey.Failure(), "") << "seed " << seed;
-    EXPECT_GE(monkey.Events(), budget) << "wound down on time before the budget was spent";
+    EXPECT_GE(monkey.Events(), budget) << "stopped before the budget was spent";
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a window was left open";
     EXPECT_GT(monkey.GamesPlayedOut(), 0) << "no game was played to its end";
     EXPECT_GT(monkey.Answered("Warden"), 0);

@@ -20,13 +20,6 @@ using namespace barkmoor::testing;
 
 namespace {
 
-// Sends a key where the player's keystroke would go: the window's focused control.
-void Press(QWidget *window, Qt::Key key)
-{
-    QWidget *target = window->focusWidget() ? window->focusWidget() : window;
-    QTest::keyClick(target, key);
-}
-
 // If the window is still up a moment after an answer that should have closed it, fail and
 // close it with a button so the test ends instead of hanging.
 void FailIfStillOpen(QWidget *window, const QString &button)
@@ -47,10 +40,10 @@ void CloseBy(QWidget *window, Way way, const QString &button)
 {
     switch (way) {
     case Way::Enter:
-        Press(window, Qt::Key_Return);
+        PressKey(window, Qt::Key_Return);
         break;
     case Way::Escape:
-        Press(window, Qt::Key_Escape);
+        PressKey(window, Qt::Key_Escape);
         break;
     case Way::Close:
         window->close();
@@ -225,7 +218,7 @@ TEST_F(PromptTest, AskTitledCannotBeDismissed)
             icon = qobject_cast<QMessageBox *>(w)->icon();
             SaveGrab(w, QStringLiteral("ask.png"));
             FailIfStillOpen(w, QStringLiteral("No"));
-            Press(w, Qt::Key_Escape);
+            PressKey(w, Qt::Key_Escape);
             openAfterEscape = w->isVisible();
             closeRefused = !w->close();
             openAfterClose = w->isVisible();
@@ -294,11 +287,11 @@ TEST_F(PromptTest, QueryValueRefusesThe256thCharacter)
     script.Expect(QLatin1String(QueryValueName), [](QWidget *w) {
         auto *edit = w->findChild<QLineEdit *>(QStringLiteral("Value"));
         QTest::keyClicks(edit, QString(254, QLatin1Char('a')) + QStringLiteral("bc"));
-        Press(w, Qt::Key_Return);
+        PressKey(w, Qt::Key_Return);
     });
     script.Expect(QLatin1String(QueryValueName), [](QWidget *w) {
-        Press(w, Qt::Key_Delete);
-        Press(w, Qt::Key_Return);
+        PressKey(w, Qt::Key_Delete);
+        PressKey(w, Qt::Key_Return);
     });
     std::string value = "Fido";
     EXPECT_TRUE(QueryValue("Top Snorfle", "Enter your name", value));

@@ -89,7 +89,6 @@ TEST_F(StartupTest, TheRealPlatformStartsAndBarksWithoutASoundDevice)
     EXPECT_TRUE(desktop.HasSound());
     SetPlatform(&desktop);
     const int outputs = platform().AudioOutputCount();
-    EXPECT_GE(outputs, 0);
     platform().PlayBark(); // returns at once whether or not anything can sound
     platform().PlayBark();
     MakeWindows();

@@ -28,11 +28,6 @@ ModalScript::Action PickPlace(int row)
     return [row](QWidget *window) { ClickListRow(window->findChild<QListWidget *>(QStringLiteral("placebox")), row); };
 }
 
-ModalScript::Action Press(const QString &button)
-{
-    return [button](QWidget *window) { ClickButton(window, button); };
-}
-
 // A move whose place roll sends the dog to the dog-house and brings no news or coat.
 bool DogHouseMove(std::uint32_t ms)
 {
@@ -106,10 +101,10 @@ TEST_F(TurnTest, ArrivingAtTheGardenAsksBothQuestionsThenOffersTheTag)
     ModalScript visits;
     visits.Expect(QStringLiteral("travel"), PickPlace(6))
         .Ask(true)
-        .Expect(QStringLiteral("TopDogBox"), Press(QStringLiteral("Max")))
-        .Expect(QStringLiteral("TopDogBox"), Press(QStringLiteral("Leave")))
+        .Expect(QStringLiteral("TopDogBox"), ClickingButton(QStringLiteral("Max")))
+        .Expect(QStringLiteral("TopDogBox"), ClickingButton(QStringLiteral("Leave")))
         .Ask(true)
-        .Expect(QStringLiteral("SavingBankBox"), Press(QStringLiteral("Leave")));
+        .Expect(QStringLiteral("SavingBankBox"), ClickingButton(QStringLiteral("Leave")));
     QTest::mouseClick(Trot(), Qt::LeftButton);
     EXPECT_TRUE(visits.Finished());
     EXPECT_EQ(
@@ -159,7 +154,7 @@ TEST_F(TurnTest, TheDogHouseOnTheLastMoveWarnsThenEndsTheGame)
     script.Expect(QStringLiteral("travel"), PickPlace(2))
         .Note(&notes)
         .Note(&notes)
-        .Expect(QStringLiteral("GameOverBox"), Press(QStringLiteral("New Game")));
+        .Expect(QStringLiteral("GameOverBox"), ClickingButton(QStringLiteral("New Game")));
     QTest::mouseClick(Trot(), Qt::LeftButton);
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(notes,

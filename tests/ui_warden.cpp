@@ -49,13 +49,12 @@ TEST_F(WardenTest, LayoutAndOpeningState)
     EXPECT_EQ(Warden->minimumSize(), Warden->maximumSize());
     EXPECT_FALSE(Warden->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(Warden->isVisible());
-    EXPECT_EQ(Control<QLabel>("Image1")->geometry(), QRect(16, 8, 69, 102));
-    EXPECT_EQ(Control<QLabel>("Image2")->geometry(), QRect(104, 8, 187, 37));
-    EXPECT_EQ(Control<QLabel>("Label2")->geometry(), QRect(96, 56, 209, 49));
     EXPECT_TRUE(Control<QLabel>("Label2")->wordWrap());
-    EXPECT_EQ(Control<QPushButton>("Button1")->geometry(), QRect(120, 120, 75, 25));
-    EXPECT_EQ(Control<QPushButton>("Button2")->geometry(), QRect(216, 120, 75, 25));
-    EXPECT_EQ(Control<QPushButton>("Button3")->geometry(), QRect(115, 120, 177, 25));
+    // The outcome's OK button (shown later) and Run/Fight share the bottom row; each fits.
+    ExpectNothingClipped(Warden);
+    Control<QPushButton>("Button3")->show();
+    ExpectNothingClipped(Warden);
+    Control<QPushButton>("Button3")->hide();
     EXPECT_EQ(Control<QPushButton>("Button1")->text(), QStringLiteral("Run"));
     EXPECT_EQ(Control<QPushButton>("Button2")->text(), QStringLiteral("Fight"));
     EXPECT_EQ(Control<QPushButton>("Button3")->text(), QStringLiteral("OK"));

@@ -108,6 +108,16 @@ inline std::uint32_t DrawAfter(std::uint32_t &seed, std::uint32_t n)
     return std::uint32_t((std::uint64_t(seed) * n) >> 32);
 }
 
+// The seed after `count` draws from a Reseed at ms, whatever their n: for checking that a
+// rule made exactly that many draws.
+inline std::uint32_t SeedAfter(std::uint32_t ms, int count)
+{
+    std::uint32_t s = ms;
+    for (int i = 0; i < count; ++i)
+        DrawAfter(s, 1);
+    return s;
+}
+
 // Searches the clock for a millisecond whose first draws of RandomBelow(n) give wanted.
 inline std::uint32_t FindMillisecond(std::uint32_t n, std::uint32_t wanted, std::uint32_t from = 0)
 {

@@ -5,9 +5,11 @@
 #include "Unit1.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,6 +33,11 @@ ModalScript::ModalScript()
 ModalScript::~ModalScript()
 {
     delete timer;
+    // Every script's end is checked here: a window the test expected that never came is a
+    // failure even when the test forgot to ask Finished().
+    if (!steps.empty())
+        ADD_FAILURE() << "the script ended with " << steps.size() << " step(s) unanswered, the first "
+                      << steps.front().name.toStdString();
 }
 
 ModalScript &ModalScript::Expect(const QString &objectName, Action action)
@@ -212,6 +219,60 @@ void ClickButton(QWidget *window, const QString &text)
         }
     }
     ADD_FAILURE() << "no button " << text.toStdString() << " in " << window->objectName().toStdString();
+}
+
+ModalScript::Action ClickingButton(const QString &text)
+{
+    return [text](QWidget *window) { ClickButton(window, text); };
+}
+
+void ClickLater(QWidget *window, const QString &text)
+{
+    QTimer::singleShot(0, window, [window, text] { ClickButton(window, text); });
+}
+
+void PressKey(QWidget *window, Qt::Key key)
+{
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
+}
+
+void ExpectNothingClipped(QWidget *window)
+{
+    const QRect client = window->rect();
+    const auto controls = window->findChildren<QWidget *>();
+    int checked = 0;
+    for (QWidget *control : controls) {
+        const bool known = qobject_cast<QLabel *>(control) || qobject_cast<QAbstractButton *>(control)
+            || qobject_cast<QLineEdit *>(control) || qobject_cast<QAbstractItemView *>(control);
+        if (!known || !control->isVisibleTo(window) || control->objectName().isEmpty()
+            || control->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        ++checked;
+        const std::string name = control->objectName().toStdString();
+        const QRect place(control->mapTo(window, QPoint(0, 0)), control->size());
+        EXPECT_TRUE(client.contains(place)) << name << " reaches outside " << window->objectName().toStdString();
+        const QFontMetrics metrics(control->font());
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            const QRect inside = label->contentsRect();
+            if (!label->pixmap().isNull()) {
+                const QSize picture = label->pixmap().deviceIndependentSize().toSize();
+                EXPECT_TRUE(picture.width() <= inside.width() && picture.height() <= inside.height())
+                    << name << " cuts its picture";
+            } else if (!label->text().isEmpty() && label->textFormat() != Qt::RichText) {
+                const QRect needed = label->wordWrap()
+                    ? metrics.boundingRect(QRect(0, 0, inside.width(), 100000), Qt::TextWordWrap, label->text())
+                    : metrics.boundingRect(QRect(0, 0, 100000, 100000), 0, label->text());
+                EXPECT_LE(needed.width(), inside.width()) << name << " is cut: " << label->text().toStdString();
+                EXPECT_LE(needed.height(), inside.height()) << name << " is cut: " << label->text().toStdString();
+            }
+        } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+            QString caption = button->text();
+            caption.remove(QLatin1Char('&'));
+            EXPECT_LE(metrics.horizontalAdvance(caption), button->width() - 4) << name << " cuts its caption";
+            EXPECT_LE(metrics.height(), button->height()) << name << " cuts its caption";
+        }
+    }
+    EXPECT_GT(checked, 0) << "no controls found in " << window->objectName().toStdString();
 }
 
 void WindowTest::SetUp()

@@ -114,6 +114,19 @@ void ClickListRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = 
 void SaveGrab(QWidget *widget, const QString &file);
 // Clicks the button with this text (access-key ampersands ignored) in a window.
 void ClickButton(QWidget *window, const QString &text);
+// A script step that clicks the button with this text in the window it is given.
+ModalScript::Action ClickingButton(const QString &text);
+// Clicks the button from the window's own event loop, once the caller has returned: for a
+// button whose handler opens a modal window that a script must then answer.
+void ClickLater(QWidget *window, const QString &text);
+// Fails the test for every control of the window that is not shown whole: a label,
+// button, edit box or list reaching past the window's client area, a caption wider (or
+// a wrapped text taller) than its control in the control's own font, a picture bigger than
+// its label. What the layout file cannot tell by itself: how its rectangles meet the font.
+void ExpectNothingClipped(QWidget *window);
+// Sends a key where the player's keystroke would go: the window's focused control, or
+// the window itself when nothing in it has the focus.
+void PressKey(QWidget *window, Qt::Key key);
 
 // Fresh process-wide state, a frozen clock, the recording platform and the real prompts;
 // the windows are made by each test (MakeWindows) so it can set the clock first.
