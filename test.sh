@@ -10,5 +10,6 @@ ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
 echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 BUILD_DIR="$root/build-sanitize" source "$root/tools/bootstrap.sh" -DBARKMOOR_SANITIZE=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$(nproc)"

@@ -20,6 +20,8 @@
 #include <QTest>
 
 #include <cstdio>
+#include <memory>
+#include <string>
 
 using namespace barkmoor;
 using namespace barkmoor::testing;
@@ -72,12 +74,19 @@ QString ActiveMenuItem()
     return menu && menu->activeAction() ? menu->activeAction()->text() : QString();
 }
 
+// A key's name for failure messages; QTest::toString hands over a string to delete.
+std::string KeyName(Qt::Key key)
+{
+    const std::unique_ptr<char[]> name(QTest::toString(key));
+    return name.get();
+}
+
 // One key in the travel window, which must close it with a pick.
 void PickByKey(Qt::Key key)
 {
     Key(key);
     if (travel->isVisible()) {
-        ADD_FAILURE() << "no pick by " << QTest::toString(key);
+        ADD_FAILURE() << "no pick by " << KeyName(key);
         travel->CloseWindow();
     }
 }
@@ -183,7 +192,7 @@ TEST_F(KeyboardTest, EveryPlaceCanBePickedByKey)
     const Row first[] = { { Qt::Key_Up, 0 }, { Qt::Key_Down, 0 }, { Qt::Key_Home, 0 }, { Qt::Key_Space, 0 },
         { Qt::Key_Return, 0 }, { Qt::Key_End, 6 }, { Qt::Key_PageDown, 6 } };
     for (const Row &row : first) {
-        SCOPED_TRACE(QTest::toString(row.key));
+        SCOPED_TRACE(KeyName(row.key));
         DestroyWindows();
         ResetProcessState();
         MakeWindows();
@@ -208,7 +217,7 @@ TEST_F(KeyboardTest, EveryPlaceCanBePickedByKey)
     ResetProcessState();
     MakeWindows();
     for (const Later &row : later) {
-        SCOPED_TRACE(QTest::toString(row.key));
+        SCOPED_TRACE(KeyName(row.key));
         ModalScript script;
         script.Expect(QStringLiteral("travel"), [&](QWidget *) { PickByKey(row.key); });
         travel->exec();

@@ -133,7 +133,7 @@ Responder &Responder::On(const QString &objectName, Action action)
 void Responder::Poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
-    if (acting || !modal || !actions.contains(modal->objectName()))
+    if (acting || !modal || busy.contains(modal) || !actions.contains(modal->objectName()))
         return;
     const QString name = modal->objectName();
     counts[name] += 1;
@@ -141,8 +141,12 @@ void Responder::Poll()
     QPointer<QWidget> target(modal);
     QTimer::singleShot(0, [this, target, action = actions.value(name)] {
         acting = false;
-        if (target && target->isVisible())
-            action(target);
+        if (!target || !target->isVisible())
+            return;
+        QWidget *const window = target;
+        busy.insert(window);
+        action(window);
+        busy.remove(window);
     });
 }
 

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -96,6 +97,9 @@ private:
     QHash<QString, int> counts;
     QTimer *timer;
     bool acting = false;
+    // Windows whose action is running: a window opened over one of them is answered, but
+    // the window itself not again until its action returns.
+    QSet<QWidget *> busy;
 };
 
 // The visible top-level window with this object name, or nullptr.
