@@ -46,7 +46,7 @@ ROOT = Path(__file__).resolve().parent.parent
 EQUIVALENTS = Path(__file__).resolve().parent / "mutants-equivalent.txt"
 
 # Only these parts of the tree are needed to build and run the tests.
-COPIED = ["CMakeLists.txt", "core", "ui", "app", "res", "tests", "bench", "tools"]
+COPIED = ["CMakeLists.txt", "cmake", "core", "docs", "ui", "app", "res", "tests", "bench", "tools"]
 
 
 @dataclass
