@@ -2,7 +2,6 @@
 #include "Startup.h"
 
 #include "GameIcon.h"
-#include "QtPlatform.h"
 #include "QtPrompts.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -18,6 +17,14 @@
 #include <QWindow>
 
 #include <functional>
+
+#ifdef _WIN32
+#include "WindowsPlatform.h"
+using DesktopPlatform = barkmoor::WindowsPlatform;
+#else
+#include "QtPlatform.h"
+using DesktopPlatform = barkmoor::QtPlatform;
+#endif
 
 // Registers the game's embedded pictures, bark and icon (must stand outside a namespace).
 static void LoadGameResources()
@@ -169,7 +176,7 @@ int RunGame(QApplication &application)
 {
     QtPrompter prompter;
     SetPrompter(&prompter);
-    QtPlatform desktop;
+    DesktopPlatform desktop;
     StartGame(desktop);
     const int result = application.exec();
     DestroyWindows();
