@@ -66,12 +66,13 @@ build_qt() {
   echo "Building Qt $qt_version for Windows into $qt_prefix (about an hour on 2 cores)"
   local qt_build=$cache/qt-build
   # Debian's source leaves out the tablet, IAccessible2 and SQLite sources: tablets stay off.
+  # Without OpenGL the Windows plugin must not try to pick an OpenGL library at run time.
   cmake -S "$cache/src/qtbase" -B "$qt_build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_CROSSCOMPILING_EMULATOR= \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-    -DFEATURE_opengl=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
+    -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
     -DFEATURE_xml=OFF -DFEATURE_testlib=OFF -DFEATURE_network=OFF -DFEATURE_concurrent=OFF \
     -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_vulkan=OFF \
     -DFEATURE_sql_sqlite=OFF -DFEATURE_system_zlib=OFF
