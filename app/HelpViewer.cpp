@@ -4,9 +4,12 @@
 
 #include "WindowStyle.h"
 
+#include <QAccessibleWidget>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -14,7 +17,15 @@
 namespace barkmoor {
 namespace {
 HelpViewer *instance = nullptr;
+
+// A plain top-level widget reads as a filler; the help is a window of its own.
+QAccessibleInterface *HelpWindowAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(HelpViewer::staticMetaObject.className()) || !object || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
 }
+} // namespace
 
 HelpViewer::HelpViewer(QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -33,11 +44,15 @@ HelpViewer::HelpViewer(QWidget *parent)
     layout->addWidget(browser);
     layout->addWidget(status);
     resize(560, 520);
+    // Our own window, so it closes from the keyboard as well as by its close button.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 HelpViewer *HelpViewer::Open(const QString &helpFile)
 {
     if (!instance) {
+        QAccessible::installFactory(HelpWindowAccessible);
         instance = new HelpViewer;
         CentreOnScreen(*instance);
     }
