@@ -7,9 +7,8 @@
 #include <QAccessibleWidget>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -44,9 +43,16 @@ HelpViewer::HelpViewer(QWidget *parent)
     layout->addWidget(browser);
     layout->addWidget(status);
     resize(560, 520);
-    // Our own window, so it closes from the keyboard as well as by its close button.
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent *event)
+{
+    // Our own window, so it closes from the keyboard as well as by its close button; the
+    // browser passes Esc on to it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 HelpViewer *HelpViewer::Open(const QString &helpFile)

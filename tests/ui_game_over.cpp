@@ -284,3 +284,26 @@ TEST(VisibleCharacters, NamesKeepWholeCharacters)
     for (const auto &[typed, kept] : rows)
         EXPECT_EQ(FirstVisibleCharacters(typed, 20), kept) << typed;
 }
+
+// A right-to-left name starts at the left of the name column as the others do. Catches the
+// label mirroring its alignment for Hebrew text: the name would sit against the date column.
+TEST_F(GameOverTest, RightToLeftNameStartsInItsColumn)
+{
+    HighScoreTable[0].Name = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D"; // four Hebrew letters
+    ModalScript script;
+    int leftmostInk = -1;
+    script.Expect(QStringLiteral("GameOverBox"), [&](QWidget *box) {
+        const QImage name = box->findChild<QLabel *>(QStringLiteral("Name1"))->grab().toImage();
+        for (int x = 0; x < name.width() && leftmostInk < 0; ++x)
+            for (int y = 0; y < name.height(); ++y)
+                if (qGray(name.pixel(x, y)) < 128) {
+                    leftmostInk = x;
+                    break;
+                }
+        ClickButton(box, QStringLiteral("New Game"));
+    });
+    GameOverBox->exec();
+    ASSERT_TRUE(script.Finished());
+    EXPECT_GE(leftmostInk, 0);
+    EXPECT_LT(leftmostInk, 10); // four letters take well under half of the 169-pixel label
+}
