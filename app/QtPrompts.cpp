@@ -55,7 +55,12 @@ void SetCrispIcon(QMessageBox &box, QMessageBox::Icon icon, QStyle::StandardPixm
         return;
     const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
     const QIcon standard = box.style()->standardIcon(picture, nullptr, &box);
-    box.setIconPixmap(CrispPicture(standard.pixmap(QSize(size, size), 1.0), ratio));
+    const QPixmap crisp = CrispPicture(standard.pixmap(QSize(size, size), 1.0), ratio);
+    // Into the box's own icon label, so that the box still knows which icon it shows.
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
+        label->setPixmap(crisp);
+    else
+        box.setIconPixmap(crisp);
 }
 
 // A message box that opens in the middle of the screen, not over its owner.
