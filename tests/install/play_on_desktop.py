@@ -133,7 +133,11 @@ def read_board(tree):
 
 with XSession(env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")) as x:
     x.start(["openbox", "--sm-disable"], log=os.path.join(work, "openbox.log"))
-    time.sleep(1.0)
+    deadline = time.monotonic() + 20
+    while "window id" not in x.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"])[1]:
+        if time.monotonic() > deadline:
+            sys.exit("openbox did not start")
+        time.sleep(0.1)
     x.start([os.path.join(build, "barkmoor")], cwd=work, log=os.path.join(work, "game.log"))
     if not check.expect(settled_title(x, {MAIN}) == MAIN, "the main window has the focus at start"):
         check.finish()
