@@ -4,8 +4,10 @@
 
 #include "WindowStyle.h"
 
+#include <QAccessibleWidget>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTextBrowser>
 #include <QUrl>
@@ -14,7 +16,15 @@
 namespace barkmoor {
 namespace {
 HelpViewer *instance = nullptr;
+
+// A plain top-level widget reads as a filler; the help is a window of its own.
+QAccessibleInterface *HelpWindowAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(HelpViewer::staticMetaObject.className()) || !object || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
 }
+} // namespace
 
 HelpViewer::HelpViewer(QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -35,9 +45,20 @@ HelpViewer::HelpViewer(QWidget *parent)
     resize(560, 520);
 }
 
+void HelpViewer::keyPressEvent(QKeyEvent *event)
+{
+    // Our own window, so it closes from the keyboard as well as by its close button; the
+    // browser passes Esc on to it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 HelpViewer *HelpViewer::Open(const QString &helpFile)
 {
     if (!instance) {
+        QAccessible::installFactory(HelpWindowAccessible);
         instance = new HelpViewer;
         CentreOnScreen(*instance);
     }

@@ -17,6 +17,9 @@ public:
 
     QTextBrowser *Browser() const { return browser; }
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     explicit HelpViewer(QWidget *parent = nullptr);
     void Load(const QString &file);

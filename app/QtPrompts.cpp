@@ -14,6 +14,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 namespace barkmoor {
 namespace {
@@ -42,6 +43,24 @@ void PrepareMessageBox(QMessageBox &box, const char *name, const QString &captio
     box.setText(DisplayText(text));
     box.setWindowModality(Qt::ApplicationModal);
     box.setFont(GameFont());
+}
+
+// The style's message icon, kept sharp above a device pixel ratio of 1, where the box would
+// blow up a small picture smoothly.
+void SetCrispIcon(QMessageBox &box, QMessageBox::Icon icon, QStyle::StandardPixmap picture)
+{
+    box.setIcon(icon);
+    const qreal ratio = qApp->devicePixelRatio();
+    if (ratio <= 1.0)
+        return;
+    const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    const QIcon standard = box.style()->standardIcon(picture, nullptr, &box);
+    const QPixmap crisp = CrispPicture(standard.pixmap(QSize(size, size), 1.0), ratio);
+    // Into the box's own icon label, so that the box still knows which icon it shows.
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
+        label->setPixmap(crisp);
+    else
+        box.setIconPixmap(crisp);
 }
 
 // A message box that opens in the middle of the screen, not over its owner.
@@ -115,7 +134,7 @@ Answer QtPrompter::ConfirmYesNo(const std::string &text)
 {
     PromptBox box(Owner());
     PrepareMessageBox(box, ConfirmYesNoName, QStringLiteral("Information"), text);
-    box.setIcon(QMessageBox::Information);
+    SetCrispIcon(box, QMessageBox::Information, QStyle::SP_MessageBoxInformation);
     CentreButtonsInAddedOrder(box);
     QPushButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
@@ -129,7 +148,7 @@ Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
 {
     AnswerOnlyBox box(Owner());
     PrepareMessageBox(box, AskTitledName, QString::fromStdString(title), text);
-    box.setIcon(QMessageBox::Question);
+    SetCrispIcon(box, QMessageBox::Question, QStyle::SP_MessageBoxQuestion);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     const int result = box.exec();
@@ -166,6 +185,7 @@ bool QtPrompter::QueryValue(const std::string &caption, const std::string &promp
     edit->setMaxLength(255);
     edit->setGeometry(margin, label->geometry().bottom() + 6, width - 2 * margin, line + 8);
     edit->selectAll();
+    label->setBuddy(edit); // a screen reader names the box by its prompt
 
     const int buttonTop = edit->geometry().bottom() + line;
     auto *ok = new QPushButton(QStringLiteral("OK"), &dialog);

@@ -7,8 +7,8 @@ namespace barkmoor {
 using AudioOutputsEntry = int (*)();
 inline constexpr const char *AudioOutputsName = "barkmoor_audio_outputs";
 
-// A bark of its own: made loading, played (returning at once), deleted before the
-// application object goes.
+// A bark of its own: made, played (returning at once; the sample loads on the first play,
+// and not at all while there is no audio output), deleted before the application object goes.
 using BarkNewEntry = void *(*)();
 using BarkPlayEntry = void (*)(void *);
 using BarkDeleteEntry = void (*)(void *);

@@ -35,15 +35,31 @@ std::string Verdict(std::int32_t score)
     return "Woof!!  Looks like you might be Top Dog's competition.";
 }
 
-std::string CutName(const std::string &name)
+namespace {
+
+std::string FirstCodePoints(const std::string &text, std::size_t count)
 {
     std::size_t characters = 0;
-    for (std::size_t i = 0; i < name.size(); ++i) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
         // Continuation bytes (10xxxxxx) belong to the character before them.
-        if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80 && ++characters > NameLimit)
-            return name.substr(0, i);
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && ++characters > count)
+            return text.substr(0, i);
     }
-    return name;
+    return text;
+}
+
+CharacterCut characterCut = FirstCodePoints;
+
+} // namespace
+
+void SetCharacterCut(CharacterCut cut)
+{
+    characterCut = cut ? cut : FirstCodePoints;
+}
+
+std::string CutName(const std::string &name)
+{
+    return characterCut(name, NameLimit);
 }
 
 int RankFinalScore(const std::string &today)

@@ -16,7 +16,14 @@ std::int32_t FinalScore();
 // The one-line verdict on a score; empty for exactly 0.
 std::string Verdict(std::int32_t score);
 
-// The first 20 characters of a UTF-8 name; a character is never split.
+// The first count characters of a UTF-8 text. The rules count code points; the windows
+// install a cut that counts what the player sees, so that a letter with its accents or a
+// flag is kept or dropped whole.
+using CharacterCut = std::string (*)(const std::string &text, std::size_t count);
+// nullptr goes back to counting code points.
+void SetCharacterCut(CharacterCut cut);
+
+// The first 20 characters of a UTF-8 name, through the installed cut.
 std::string CutName(const std::string &name);
 
 // Ranks the final score into the table, moving the entries it beats down one place, and

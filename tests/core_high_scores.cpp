@@ -209,3 +209,12 @@ TEST_F(HighScores, VerdictBands)
     for (const auto &[score, verdict] : bands)
         EXPECT_EQ(Verdict(score), verdict) << score;
 }
+
+// The windows install their own cut; without one the rules count code points again.
+TEST_F(HighScores, NamesAreCutByTheInstalledCut)
+{
+    SetCharacterCut([](const std::string &text, std::size_t count) { return text.substr(0, count / 10); });
+    EXPECT_EQ(CutName("Snorfle"), "Sn");
+    SetCharacterCut(nullptr);
+    EXPECT_EQ(CutName("123456789012345678901"), "12345678901234567890");
+}

@@ -5,6 +5,7 @@
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit4.h"
+#include "Unit6.h"
 
 #include <QAccessible>
 #include <QHash>
@@ -102,4 +103,25 @@ TEST_F(AccessibilityTest, ControlsWithoutTextHaveNames)
     EXPECT_TRUE(HasNamed(Tree(travel), QStringLiteral("Where to Snorfle?"), QAccessible::List));
     EXPECT_TRUE(HasNamed(Tree(travel), QStringLiteral("Dog"), QAccessible::Graphic));
     EXPECT_TRUE(HasNamed(Tree(TopDogBox), QStringLiteral("How much?"), QAccessible::EditableText));
+}
+
+// The high-score table reads row by row, each row opening with its rank. Catches the labels
+// read column by column (three scores, then three names) and a row without its rank.
+TEST_F(AccessibilityTest, HighScoresReadRowByRow)
+{
+    MakeAndShowWindows();
+    QStringList heard;
+    ModalScript script;
+    script.Expect(QStringLiteral("GameOverBox"), [&](QWidget *box) {
+        for (const Node &node : Tree(box))
+            heard << node.name;
+        ClickButton(box, QStringLiteral("New Game"));
+    });
+    GameOverBox->exec();
+    ASSERT_TRUE(script.Finished());
+    const qsizetype first = heard.indexOf(QStringLiteral("1. The Dog Catcher"));
+    ASSERT_GE(first, 0) << heard.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(heard.mid(first, 9),
+        (QStringList { "1. The Dog Catcher", "04/23/00", "750000", "2. The Alley Cat", "04/23/00", "500000",
+            "3. Your Owner", "04/23/00", "250000" }));
 }

@@ -257,3 +257,53 @@ TEST_F(GameOverTest, NamePromptDoesNotEndTheProgram)
     EXPECT_TRUE(SnorfleMain->isVisible());
     EXPECT_EQ(HighScoreTable[0].Name, "Rex");
 }
+
+// A name is cut after 20 characters as the player sees them. Catches a cut by bytes, code
+// points or UTF-16 units: half a flag, an accent without its letter, a broken joined emoji.
+TEST(VisibleCharacters, NamesKeepWholeCharacters)
+{
+    const std::string flag = "\xF0\x9F\x87\xA9\xF0\x9F\x87\xAA"; // two regional indicators
+    const std::string accented = "e\xCC\x81"; // e and a combining acute
+    const std::string family = "\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7";
+    const std::string paw = "\xF0\x9F\x90\xBE"; // one surrogate pair in UTF-16
+    auto times = [](const std::string &text, int count) {
+        std::string all;
+        for (int i = 0; i < count; ++i)
+            all += text;
+        return all;
+    };
+    const std::pair<std::string, std::string> rows[] = {
+        { "Barkmoor champion" + times(flag, 6), "Barkmoor champion" + times(flag, 3) },
+        { times(accented, 22), times(accented, 20) },
+        { times("a", 19) + accented, times("a", 19) + accented },
+        { times(family, 21), times(family, 20) },
+        { times(paw, 21), times(paw, 20) },
+        { "Rex", "Rex" },
+        { "", "" },
+    };
+    for (const auto &[typed, kept] : rows)
+        EXPECT_EQ(FirstVisibleCharacters(typed, 20), kept) << typed;
+}
+
+// A right-to-left name starts at the left of the name column as the others do. Catches the
+// label mirroring its alignment for Hebrew text: the name would sit against the date column.
+TEST_F(GameOverTest, RightToLeftNameStartsInItsColumn)
+{
+    HighScoreTable[0].Name = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D"; // four Hebrew letters
+    ModalScript script;
+    int leftmostInk = -1;
+    script.Expect(QStringLiteral("GameOverBox"), [&](QWidget *box) {
+        const QImage name = box->findChild<QLabel *>(QStringLiteral("Name1"))->grab().toImage();
+        for (int x = 0; x < name.width() && leftmostInk < 0; ++x)
+            for (int y = 0; y < name.height(); ++y)
+                if (qGray(name.pixel(x, y)) < 128) {
+                    leftmostInk = x;
+                    break;
+                }
+        ClickButton(box, QStringLiteral("New Game"));
+    });
+    GameOverBox->exec();
+    ASSERT_TRUE(script.Finished());
+    EXPECT_GE(leftmostInk, 0);
+    EXPECT_LT(leftmostInk, 10); // four letters take well under half of the 169-pixel label
+}

@@ -124,11 +124,13 @@ TEST_F(ScreenTest, TheWidestPriceShowsInFull)
 
 // At a whole ratio each picture pixel is a square block of one colour, in the main window and
 // in a dialog's copy: catches the painter's smoothing (a blurred dog at 2x) and a ratio test
-// that lets 1.5 through to whole-pixel blocks. At ratio 1 the picture is the file itself.
+// that lets 1.5 through to whole-pixel blocks; at 1.5 the picture is drawn in screen pixels
+// (69 x 102 makes 104 x 153), not left to the painter. At ratio 1 it is the file itself.
 TEST_F(ScreenTest, PicturesScaleWithoutBlur)
 {
     const QImage dog(QStringLiteral(":/dog.bmp"));
-    EXPECT_EQ(CrispPicture(QPixmap::fromImage(dog), 1.5).toImage(), QPixmap::fromImage(dog).toImage());
+    EXPECT_EQ(CrispPicture(QPixmap::fromImage(dog), 1.0).toImage(), QPixmap::fromImage(dog).toImage());
+    EXPECT_EQ(CrispPicture(QPixmap::fromImage(dog), 1.5).toImage().size(), QSize(104, 153));
     const QImage doubled = CrispPicture(QPixmap::fromImage(dog), 2.0).toImage();
     ASSERT_EQ(doubled.size(), QSize(138, 204));
     EXPECT_EQ(doubled.pixel(41, 77), dog.pixel(20, 38));

@@ -26,11 +26,15 @@ void THeaderControl::SetSections(std::initializer_list<std::pair<QString, int>> 
     captions->clear();
     captions->setColumnCount(int(sections.size()));
     int column = 0;
+    QStringList spoken;
     for (const auto &[caption, width] : sections) {
         captions->setHeaderData(column, Qt::Horizontal, caption);
         resizeSection(column, width);
+        spoken << caption;
         ++column;
     }
+    // A header with no table under it reads as empty; its name says the columns.
+    setAccessibleName(spoken.join(QStringLiteral(", ")));
 }
 
 } // namespace barkmoor

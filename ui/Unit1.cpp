@@ -12,6 +12,7 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
+#include "WindowFocus.h"
 #include "WindowStyle.h"
 #include "ui_Unit1.h"
 
@@ -21,6 +22,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QStyledItemDelegate>
 #include <QtMath>
 
@@ -43,12 +45,14 @@ QString Dollars(std::int32_t amount)
     return QStringLiteral("$ ") + QString::number(amount);
 }
 
-void FillColumn(QListWidget *list, const QStringList &rows)
+// Each row reads with its goods, as a listener never hears the names column beside it.
+void FillColumn(QListWidget *list, const QStringList &rows, const QStringList &spoken)
 {
     list->clear();
-    for (const QString &row : rows) {
-        auto *item = new QListWidgetItem(row, list);
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        auto *item = new QListWidgetItem(rows[row], list);
         item->setSizeHint(QSize(list->width(), RowHeight));
+        item->setData(Qt::AccessibleTextRole, spoken[row]);
     }
 }
 
@@ -126,6 +130,9 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
     ui->centralwidget->setObjectName(QStringLiteral("SnorfleMainClient"));
     ui->centralwidget->setFixedSize(ClientWidth, ClientHeight);
     ui->MainMenu1->setFont(GameFont());
+    // Pop-up menus are windows of their own and take no font from the bar.
+    for (QMenu *menu : ui->MainMenu1->findChildren<QMenu *>())
+        menu->setFont(GameFont());
     StyleGameWindow(*this, ClientWidth, ClientHeight + ui->MainMenu1->sizeHint().height());
     // Trot takes Enter too: after every trade the focus goes there so the next key plays on.
     EnterPressesFocusedButton(*this);
@@ -152,7 +159,10 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
     connect(ui->BuyBox, &QListWidget::itemClicked, this, &TSnorfleMain::BuyBoxClick);
     new RowPickKeys(ui->SellBox, [this] { SellBoxClick(); });
     new RowPickKeys(ui->BuyBox, [this] { BuyBoxClick(); });
+    CurrentRowOnlyWhileFocused(ui->SellBox);
+    CurrentRowOnlyWhileFocused(ui->BuyBox);
     ui->TrotBttn->setFocus();
+    HandBackFocusOnClose(*this);
 
     connect(ui->Exit2, &QAction::triggered, this, &TSnorfleMain::Exit2Click);
     connect(ui->Sound1, &QAction::triggered, this, &TSnorfleMain::Sound1Click);
@@ -215,12 +225,17 @@ void TSnorfleMain::FillColumns()
     ui->SellBox->clear();
     QStringList stock;
     QStringList prices;
+    QStringList spokenStock;
+    QStringList spokenPrices;
     for (int item = 0; item < ItemCount; ++item) {
         stock << QString::number(Game.Stock[item]);
         prices << Dollars(Game.Prices[item]);
+        const QString goods = ui->ListBox2->item(item)->text() + QStringLiteral(", ");
+        spokenStock << goods + stock.last() + QStringLiteral(" carried");
+        spokenPrices << goods + (Game.Prices[item] == 0 ? QStringLiteral("not on sale") : prices.last());
     }
-    FillColumn(ui->SellBox, stock);
-    FillColumn(ui->BuyBox, prices);
+    FillColumn(ui->SellBox, stock, spokenStock);
+    FillColumn(ui->BuyBox, prices, spokenPrices);
 }
 
 void TSnorfleMain::TrotBttnClick()
@@ -245,6 +260,7 @@ void TSnorfleMain::TrotBttnClick()
     }
     if (Game.HealthGone == 1 || Game.DaysLeft < 0)
         GameOver();
+    ui->TrotBttn->setFocus();
 }
 
 void TSnorfleMain::RepayDebt()

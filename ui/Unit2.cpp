@@ -4,6 +4,7 @@
 #include "GameCore.h"
 #include "Travel.h"
 #include "Unit7.h"
+#include "WindowFocus.h"
 #include "WindowStyle.h"
 #include "ui_Unit2.h"
 
@@ -31,6 +32,7 @@ Ttravel::Ttravel(QWidget *parent)
     // A mouse pick arrives once, on release; keyboard picks are caught in eventFilter.
     connect(ui->placebox, &QListWidget::itemClicked, this, &Ttravel::placeboxClick);
     ui->placebox->installEventFilter(this);
+    CurrentRowOnlyWhileFocused(ui->placebox);
 }
 
 Ttravel::~Ttravel() = default;

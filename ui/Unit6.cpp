@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QLocale>
+#include <QTextBoundaryFinder>
 
 namespace barkmoor {
 
@@ -30,12 +31,29 @@ QString TodayText()
 
 } // namespace
 
+std::string FirstVisibleCharacters(const std::string &text, std::size_t count)
+{
+    const QString shown = QString::fromStdString(text);
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, shown);
+    qsizetype end = 0;
+    for (std::size_t kept = 0; kept < count && end >= 0 && end < shown.size(); ++kept)
+        end = characters.toNextBoundary();
+    if (end < 0 || end >= shown.size())
+        return text;
+    return shown.left(end).toStdString();
+}
+
 TGameOverBox::TGameOverBox(QWidget *parent)
     : TGameDialog("GameOverBox", parent)
     , ui(std::make_unique<Ui::TGameOverBox>())
 {
     ui->setupUi(this);
     SetUpWindow(353, 332);
+    // The name the player types is cut where the player sees a character end.
+    SetCharacterCut(FirstVisibleCharacters);
+    // A right-to-left name starts where the others do rather than at the date column.
+    for (QLabel *name : { ui->Name1, ui->Name2, ui->Name3 })
+        name->setAlignment(name->alignment() | Qt::AlignAbsolute);
     ui->HeaderControl2->SetSections({ { QStringLiteral("Score"), 80 }, { QStringLiteral("The Top Snorfle"), 190 },
         { QStringLiteral("Date"), 60 } });
     connect(ui->exitgamebttn, &QPushButton::clicked, this, &TGameOverBox::exitgamebttnClick);
@@ -56,7 +74,10 @@ void TGameOverBox::FormShow()
     QLabel *const dates[] = { ui->Date1, ui->Date2, ui->Date3 };
     for (std::size_t entry = 0; entry < HighScoreTable.size(); ++entry) {
         scores[entry]->setText(QString::number(HighScoreTable[entry].Score));
-        names[entry]->setText(QString::fromStdString(HighScoreTable[entry].Name));
+        const QString name = QString::fromStdString(HighScoreTable[entry].Name);
+        names[entry]->setText(name);
+        // Read row by row: the rank, then name, date and score in the order of the labels.
+        names[entry]->setAccessibleName(QStringLiteral("%1. %2").arg(entry + 1).arg(name));
         dates[entry]->setText(QString::fromStdString(HighScoreTable[entry].Date));
     }
 

@@ -4,6 +4,7 @@
 #include "GameDialog.h"
 
 #include <memory>
+#include <string>
 
 namespace Ui {
 class TGameOverBox;
@@ -32,5 +33,9 @@ private:
 };
 
 extern TGameOverBox *GameOverBox;
+
+// The first count characters of a UTF-8 text as the player sees them: a letter with its
+// accents, a flag or an emoji joined from several is one character and is never split.
+std::string FirstVisibleCharacters(const std::string &text, std::size_t count);
 
 } // namespace barkmoor

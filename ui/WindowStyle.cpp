@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QWidget>
+#include <QtMath>
 
 namespace barkmoor {
 
@@ -59,11 +60,15 @@ QFont GameFont()
 
 QPixmap CrispPicture(const QPixmap &picture, qreal devicePixelRatio)
 {
-    const int whole = int(devicePixelRatio);
-    if (whole < 2 || whole != devicePixelRatio)
+    if (devicePixelRatio <= 1.0 || picture.isNull())
         return picture;
     // Whole ratios repeat each pixel; left to the painter the picture would be smoothed.
+    // Between them, repeat by the next whole ratio and smooth down only that last step.
+    const int whole = qCeil(devicePixelRatio);
     QPixmap sharp = picture.scaled(picture.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (whole != devicePixelRatio)
+        sharp = sharp.scaled(
+            (QSizeF(picture.size()) * devicePixelRatio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     sharp.setDevicePixelRatio(devicePixelRatio);
     return sharp;
 }

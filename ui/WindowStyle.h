@@ -19,7 +19,8 @@ QFont ScalableGameFont();
 bool BitmapFontIsCrisp(const QFont &bitmap, qreal devicePixelRatio);
 
 // A picture for a screen of this device pixel ratio: at a whole ratio above 1 each pixel
-// becomes a square block (no blur), otherwise the picture as it is.
+// becomes a square block (no blur); between whole ratios it is blown up by the next whole
+// ratio and smoothed down from there; at 1 or below it is the picture as it is.
 QPixmap CrispPicture(const QPixmap &picture, qreal devicePixelRatio);
 
 // Fixed client size, white ground (through the palette: a style sheet would stop the font

@@ -3,7 +3,8 @@
 
 Would catch: the command in /usr/bin instead of /usr/games or its link pointing outside the
 package; the help file not beside the program; no copyright file or changelog (lintian
-errors); hand-written or missing dependencies (the Qt libraries must come from the
+errors); ldconfig calls in maintainer scripts (lintian warnings, and apt-get remove leaving the
+package behind in state "rc"); hand-written or missing dependencies (the Qt libraries must come from the
 program itself); the recommended fonts, section or maintainer lost; an unstripped program.
 
 Usage: check_deb.py build|lintian BUILD_DIR WORK_DIR
@@ -25,8 +26,8 @@ if mode == "lintian":
     env = dict(os.environ, HOME=os.path.join(work, "home"), TMPDIR=os.path.join(work, "home", "tmp"))
     code, out = run(["lintian", "--tag-display-limit", "0", packages[0]], env, timeout=600)
     print(out)
-    errors = [line for line in out.splitlines() if line.startswith("E:")]
-    check.expect(code == 0 and not errors, "lintian reports no error")
+    errors = [line for line in out.splitlines() if line.startswith(("E:", "W:"))]
+    check.expect(code == 0 and not errors, "lintian reports no error and no warning")
     check.finish()
     sys.exit(0)
 
@@ -54,6 +55,10 @@ check.expect("fonts-wine" in recommends and "fonts-liberation" in recommends, "R
 check.expect(re.fullmatch(r"[^<>]+ <[^@<> ]+@[^@<> ]+>", fields.get("Maintainer", "")) is not None,
              "Maintainer is a name and an address")
 description = re.search(r"^Description: (.*)\n((?: .*\n?)+)", control, re.M)
+# No maintainer scripts: with a postrm, apt-get remove would leave the package behind ("rc").
+_, info = run(["dpkg-deb", "-I", deb], env)
+scripts = [name for name in ("preinst", "postinst", "prerm", "postrm") if re.search(r"\b%s\b" % name, info)]
+check.expect(not scripts, "no maintainer scripts %s" % scripts)
 check.expect(description is not None and description.group(1).strip() != "" and len(description.group(2)) > 80,
              "Description has a summary and an extended text")
 
@@ -66,11 +71,12 @@ for line in listing.splitlines():
         name, target = name.split(" -> ", 1)
         links[name] = target
     files.add(name.rstrip("/"))
-check.expect(links.get("./usr/games/barkmoor") == "../lib/barkmoor/barkmoor",
-             "usr/games/barkmoor -> ../lib/barkmoor/barkmoor (%s)" % links.get("./usr/games/barkmoor"))
+check.expect(links.get("./usr/games/barkmoor") == "../lib/games/barkmoor/barkmoor",
+             "usr/games/barkmoor -> ../lib/games/barkmoor/barkmoor (%s)" % links.get("./usr/games/barkmoor"))
 check.expect(not any(f.startswith("./usr/bin") for f in files), "nothing in usr/bin")
 # The sound module too: without it the packaged game starts silent with Sound greyed.
-expected = ["./usr/lib/barkmoor/barkmoor", "./usr/lib/barkmoor/barkmoor.hlp", "./usr/lib/barkmoor/libbarkmoor_sound.so",
+expected = ["./usr/lib/games/barkmoor/barkmoor", "./usr/lib/games/barkmoor/barkmoor.hlp",
+            "./usr/lib/games/barkmoor/libbarkmoor_sound.so",
             "./usr/share/doc/barkmoor/copyright", "./usr/share/doc/barkmoor/changelog.gz",
             "./usr/share/man/man6/barkmoor.6.gz",
             "./usr/share/applications/%s.desktop" % APP_ID, "./usr/share/metainfo/%s.metainfo.xml" % APP_ID,
@@ -81,6 +87,6 @@ for path in expected:
 
 unpacked = os.path.join(work, "unpacked")
 run(["dpkg-deb", "-x", deb, unpacked], env)
-_, kind = run(["file", "-b", os.path.join(unpacked, "usr", "lib", "barkmoor", "barkmoor")], env)
+_, kind = run(["file", "-b", os.path.join(unpacked, "usr", "lib", "games", "barkmoor", "barkmoor")], env)
 check.expect("ELF" in kind and ", stripped" in kind, "the program is stripped: " + kind.strip())
 check.finish()

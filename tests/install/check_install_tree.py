@@ -23,12 +23,12 @@ check = Checks()
 
 # The command: a relative link to the program, which has its help file beside it.
 command = os.path.join(usr, "bin", "barkmoor")
-program = os.path.join(usr, "lib", "barkmoor", "barkmoor")
+program = os.path.join(usr, "lib", "games", "barkmoor", "barkmoor")
 if check.expect(os.path.islink(command), "bin/barkmoor is a symbolic link"):
     check.expect(not os.readlink(command).startswith("/"), "the link is relative: " + os.readlink(command))
-    check.expect(os.path.realpath(command) == os.path.realpath(program), "the link leads to lib/barkmoor/barkmoor")
+    check.expect(os.path.realpath(command) == os.path.realpath(program), "the link leads to lib/games/barkmoor/barkmoor")
 check.expect(os.path.isfile(program) and not os.path.islink(program) and os.access(program, os.X_OK),
-             "lib/barkmoor/barkmoor is an executable file")
+             "lib/games/barkmoor/barkmoor is an executable file")
 check.expect(os.path.isfile(os.path.join(os.path.dirname(program), "barkmoor.hlp"))
              and filecmp.cmp(os.path.join(os.path.dirname(program), "barkmoor.hlp"),
                              os.path.join(source, "res", "barkmoor.hlp"), shallow=False),
