@@ -23,9 +23,9 @@ from xsession import XSession  # noqa: E402
 
 MAIN_TITLE = "Barkmoor - Personal Edition"
 TRAVEL_TITLE = "Where to Snorfle?"
-# Client-area positions in the main window (pixels at 1x) of what the test touches.
-TROT_BUTTON = (316, 294)
-DAYS_LABEL = (200, 64, 32, 13)
+# Screenshots are read back by OCR, enlarged this much and smoothed first: the bitmap font's
+# glyphs are too small for it as they are.
+ENLARGE = 4
 
 
 def fail(message):
@@ -61,15 +61,12 @@ class Screen:
             fail("could not take the screenshot " + name)
         return path
 
-    def client_origin(self, window):
-        # Wine's X window is the client area when a window manager frames it, and the whole
-        # window (its own frame drawn inside) when none does: the client area then sits at
-        # the window's bottom right, minus the frame.
+    def window_box(self, window):
         code, out = self.session.run(["xwininfo", "-id", window])
         if code != 0:
             fail("xwininfo failed on the main window")
         fields = dict(re.findall(r"^\s*([A-Za-z -]+):\s+(-?\d+)\s*$", out, re.M))
-        return int(fields["Absolute upper-left X"]), int(fields["Absolute upper-left Y"])
+        return tuple(int(fields[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
 
 def window_name(session, window):
@@ -83,16 +80,37 @@ def press(session, window, key):
     session.run(["xdotool", "key", key])
 
 
-def read_number(image, box, origin, scratch):
-    """Reads the digits of one label: cut out, enlarged with hard edges, then read by OCR."""
+def ocr(image, box, scratch, *options):
     x, y, w, h = box
-    crop = os.path.join(scratch, "label.png")
-    subprocess.run(["convert", image, "-crop", "%dx%d+%d+%d" % (w, h, origin[0] + x, origin[1] + y),
-                    "+repage", "-colorspace", "Gray", "-filter", "point", "-resize", "800%",
-                    "-bordercolor", "white", "-border", "40", crop], check=True)
-    done = subprocess.run(["tesseract", crop, "-", "--psm", "7", "-c", "tessedit_char_whitelist=0123456789"],
-                          capture_output=True, text=True)
-    digits = re.sub(r"\D", "", done.stdout)
+    crop = os.path.join(scratch, "crop.png")
+    subprocess.run(["convert", image, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", "-colorspace",
+                    "Gray", "-resize", "%d%%" % (ENLARGE * 100), "-bordercolor", "white", "-border", "20",
+                    crop], check=True)
+    done = subprocess.run(["tesseract", crop, "-", *options], capture_output=True, text=True)
+    return done.stdout
+
+
+def find_words(image, box, scratch):
+    """The words OCR finds in a box of the screen: {text: (x, y, w, h)} in screen pixels."""
+    words = {}
+    for row in ocr(image, box, scratch, "--psm", "11", "tsv").splitlines()[1:]:
+        cells = row.split("\t")
+        if len(cells) == 12 and cells[11].strip():
+            left, top, width, height = (int(v) for v in cells[6:10])
+            words[cells[11].strip()] = (box[0] + (left - 20) // ENLARGE, box[1] + (top - 20) // ENLARGE,
+                                        width // ENLARGE, height // ENLARGE)
+    return words
+
+
+def read_days(image, window_box, scratch):
+    """The number right of the caption "Days Remaining:"."""
+    words = find_words(image, window_box, scratch)
+    if "Remaining:" not in words:
+        return None
+    x, y, w, h = words["Remaining:"]
+    text = ocr(image, (x + w + 2, y - 3, 40, h + 6), scratch, "--psm", "7", "-c",
+               "tessedit_char_whitelist=0123456789")
+    digits = re.sub(r"\D", "", text)
     return int(digits) if digits else None
 
 
@@ -102,8 +120,8 @@ def check_loaded_dlls(log_text, unpacked):
         shipped |= {folder + "\\" + name.lower() for name in os.listdir(os.path.join(unpacked, folder))}
     loaded = set()
     for path in re.findall(r'Loaded L"([^"]+)"', log_text):
-        path = path.lower()
-        if path.startswith("c:\\windows\\"):
+        path = path.replace("\\\\", "\\").lower()  # Wine's log doubles each backslash
+        if path.startswith("c:\\windows\\") or not path.endswith(".dll"):
             continue
         if not path.startswith("c:\\barkmoor\\"):
             fail("loaded from outside the game's folder: " + path)
@@ -141,13 +159,15 @@ def main():
             screen = Screen(session, shots)
             time.sleep(1)  # let the first frame and the dialogs settle before the picture
             first = screen.grab("wine-main-window.png")
-            origin = screen.client_origin(window)
-            days_before = read_number(first, DAYS_LABEL, origin, scratch)
+            box = screen.window_box(window)
+            days_before = read_days(first, box, scratch)
             if days_before != 31:
                 fail("the day count reads %r at the start, not 31" % days_before)
-
-            session.run(["xdotool", "mousemove", str(origin[0] + TROT_BUTTON[0]),
-                         str(origin[1] + TROT_BUTTON[1]), "click", "1"])
+            trot = find_words(first, box, scratch).get("Trot")
+            if not trot:
+                fail("no Trot button on the screenshot")
+            session.run(["xdotool", "mousemove", str(trot[0] + trot[2] // 2), str(trot[1] + trot[3] // 2),
+                         "click", "1"])
             travel = session.find_window(TRAVEL_TITLE, timeout=30)
             if not travel:
                 fail("Trot did not bring up the travel window")
@@ -164,7 +184,7 @@ def main():
                         press(session, other, "Return")
                 if others:
                     return False
-                return read_number(screen.grab("wine-after-trot.png"), DAYS_LABEL, origin, scratch) == 30
+                return read_days(screen.grab("wine-after-trot.png"), box, scratch) == 30
 
             if not wait_for(trip_done, 90, step=1.0):
                 fail("the trip did not end with the day count at 30")

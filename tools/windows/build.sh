@@ -93,7 +93,7 @@ build_qt
 
 # The game and its rules tests, with the toolchain kept in the tree.
 cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt_prefix" \
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_ROOT_PATH="$qt_prefix" -DCMAKE_PREFIX_PATH="$qt_prefix" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake > /dev/null
 cmake --build "$build_dir" -j "$jobs"
 
@@ -118,8 +118,7 @@ while ((${#queue[@]})); do
     for dir in "${runtime_dirs[@]}"; do
       if [ -f "$dir/$dll" ]; then
         cp "$dir/$dll" "$stage/"
-        # Qt's own DLLs are stripped; the compiler's come stripped already.
-        case "$dll" in Qt6*) x86_64-w64-mingw32-strip "$stage/$dll" ;; esac
+        x86_64-w64-mingw32-strip "$stage/$dll"
         queue+=("$stage/$dll")
         break
       fi
@@ -128,7 +127,7 @@ while ((${#queue[@]})); do
 done
 zip_file=$build_dir/barkmoor-$version-win64.zip
 rm -f "$zip_file"
-(cd "$stage" && zip -q -r -X "$zip_file" .)
+(cd "$stage" && find . -type f | sed 's|^\./||' | sort | zip -q -X "$zip_file" -@)
 
 # The installer removes exactly what it installed.
 list=$build_dir/uninstall-files.nsh
