@@ -1,6 +1,7 @@
 ; The Windows installer: the program folder, a Start-menu shortcut and an uninstaller listed
 ; under installed programs. makensis is given STAGE (the unpacked zip) and OUTFILE.
-Unicode true
+; A 64-bit installer for a 64-bit game (and for a Wine without 32-bit support).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define NAME "Barkmoor"
