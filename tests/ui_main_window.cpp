@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, ClientAreaAndControlsSitWhereTheLayoutPutsThem)
 
     // The ten rows fill each column exactly, so every click lands on a row.
     auto *sell = SnorfleMain->findChild<QListWidget *>(QStringLiteral("SellBox"));
-    EXPECT_EQ(sell->visualItemRect(sell->item(9)).bottom(), sell->viewport()->height() - 1);
+    EXPECT_EQ(sell->visualItemRect(sell->item(9)).bottom(), sell->contentsRect().height() - 1);
 }
 
 TEST_F(MainWindowTest, MenuTreeWithItsTicks)
