@@ -112,9 +112,10 @@ TEST(DailyPrices, EveryPriceInRangeAndMilkBonesAndAlpoNeverWithdrawn)
 
 // Worked by hand from the generator: the ten draws in item order, the draw of 1 that only
 // moves on, then the withdrawals (at seed 1000: k = 2, then k = 3, the last day making only
-// the first, so its seed is one step short of the other day's; at 194 and 252 the Milk Bones and Alpo draws fall on
-// Rabies Tags). A draw out of order, a span or base off by one, a missing RandomBelow(1), a withdrawal draw of 9 or 11,
-// the wrong good kept on sale or a withdrawal too many or too few changes these figures.
+// the first, so its seed is one step short of the other day's; at 194 and 252 the Milk
+// Bones and Alpo draws fall on Rabies Tags). A draw out of order, a span or base off by one,
+// a missing RandomBelow(1), a withdrawal draw of 9 or 11, the wrong good kept on sale or a
+// withdrawal too many or too few changes these figures.
 TEST(DailyPrices, DrawOrderForAFrozenClock)
 {
     struct Day {
