@@ -112,39 +112,36 @@ TEST(DogCatcher, EveryRowOfBothTables)
     }
 }
 
+// A loss that leaves exactly 1 keeps it: a floor tested as "at most 1" would take it.
 TEST(DogCatcher, HealthAndCashStopAtZeroAndTheGameGoesOn)
 {
+    struct Loss {
+        bool fight;
+        std::uint32_t d;
+        bool tag;
+        std::int32_t health, cash;
+        const std::string &text;
+        std::int32_t healthAfter, cashAfter;
+    };
+    const Loss losses[] = {
+        { false, 50, false, 15, 1000, Hydrant, 0, 1000 },
+        { false, 80, true, 5, 1000, Car, 0, 1000 },
+        { true, 90, false, 20, 1000, Scuffle, 0, 1000 },
+        { true, 90, false, 21, 1000, Scuffle, 1, 1000 },
+        { true, 90, true, 70, 300, Leash, 70, 0 },
+    };
     FrozenClock clock;
-    StartState(false, false);
-    Game.Health = 15;
-    clock.now = FindMillisecond(100, 50);
-    EXPECT_EQ(RunFromCatcher(), Hydrant);
-    EXPECT_EQ(Game.Health, 0);
-    EXPECT_EQ(Game.HealthGone, 0);
-
-    StartState(true, false);
-    Game.Health = 5;
-    clock.now = FindMillisecond(100, 80);
-    EXPECT_EQ(RunFromCatcher(), Car);
-    EXPECT_EQ(Game.Health, 0);
-
-    StartState(false, false);
-    Game.Health = 20;
-    clock.now = FindMillisecond(100, 90);
-    EXPECT_EQ(FightCatcher(), Scuffle);
-    EXPECT_EQ(Game.Health, 0);
-    EXPECT_EQ(Game.HealthGone, 0);
-
-    // A loss that leaves exactly 1 keeps it: a floor tested as "at most 1" would take it.
-    StartState(false, false);
-    Game.Health = 21;
-    EXPECT_EQ(FightCatcher(), Scuffle);
-    EXPECT_EQ(Game.Health, 1);
-
-    StartState(true, false);
-    Game.Cash = 300;
-    EXPECT_EQ(FightCatcher(), Leash);
-    EXPECT_EQ(Game.Cash, 0);
+    for (const Loss &l : losses) {
+        SCOPED_TRACE(l.text + " from health " + std::to_string(l.health));
+        StartState(l.tag, false);
+        Game.Health = l.health;
+        Game.Cash = l.cash;
+        clock.now = FindMillisecond(100, l.d);
+        EXPECT_EQ(l.fight ? FightCatcher() : RunFromCatcher(), l.text);
+        EXPECT_EQ(Game.Health, l.healthAfter);
+        EXPECT_EQ(Game.Cash, l.cashAfter);
+        EXPECT_EQ(Game.HealthGone, 0);
+    }
 }
 
 TEST(DogCatcher, ATakenTagLeavesTheDogUntaggedNextTime)

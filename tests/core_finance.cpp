@@ -6,14 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <limits>
 
 using namespace barkmoor;
 using namespace barkmoor::testing;
 
 namespace {
-
-constexpr std::int32_t MaxMoney = std::numeric_limits<std::int32_t>::max();
 
 const std::string RepayTooMuch = "Woof! You trying to make a fool of me flea-bag!\r\rYou don't have that much cash.";
 const std::string RepayThanks
@@ -28,8 +25,6 @@ const std::string SecondWithdrawal
 const std::string BeyondSavings = "Woof!  You cannot withdraw that much!\r\rYou do not have that much in savings.";
 const std::string BeyondLimit
     = "Woof!  You cannot withdraw that much!\r\rYou can only withdraw a maximum of $5000 per visit.";
-
-using Notes = std::vector<std::string>;
 
 class MoneyRules : public ::testing::Test {
 protected:

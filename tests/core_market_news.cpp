@@ -43,8 +43,6 @@ protected:
     ScriptedPrompts prompts;
 };
 
-using Notes = std::vector<std::string>;
-
 } // namespace
 
 TEST_F(MarketNewsTest, ShortageMultipliesByFiveAndBringsWithdrawnGoodsBack)
@@ -66,22 +64,22 @@ TEST_F(MarketNewsTest, ShortageMultipliesByFiveAndBringsWithdrawnGoodsBack)
     EXPECT_EQ(Game.Prices[1], 200);
 }
 
+// The band's first draw (40) is Milk Bones; a withdrawn good stays at 0.
 TEST_F(MarketNewsTest, AbundanceDividesByTenAndStillSpeaksOfWithdrawnGoods)
 {
-    NewsAt(FindNews(44, 5));
-    EXPECT_EQ(Game.Prices[4], 500);
-    NewsAt(FindNews(45, 6));
-    EXPECT_EQ(Game.Prices[5], 2);
     Game.Prices[9] = 0;
-    NewsAt(FindNews(49, 7));
-    EXPECT_EQ(Game.Prices[9], 0);
-    NewsAt(FindNews(40, 8)); // the band's first draw: Milk Bones
-    EXPECT_EQ(Game.Prices[0], 10);
-    EXPECT_EQ(prompts.Notes(),
-        (Notes { "An abundance of Rabies Tags has caused the price to slump in this area",
-            "An abundance of Alpo Canned Food has caused the price to slump in this area",
-            "An abundance of Flea Collars has caused the price to slump in this area",
-            "An abundance of Milk Bones has caused the price to slump in this area" }));
+    const struct {
+        int r, d, item;
+        std::int32_t price;
+        std::string name;
+    } slumps[] = { { 44, 5, 4, 500, "Rabies Tags" }, { 45, 6, 5, 2, "Alpo Canned Food" },
+        { 49, 7, 9, 0, "Flea Collars" }, { 40, 8, 0, 10, "Milk Bones" } };
+    for (const auto &s : slumps) {
+        NewsAt(FindNews(s.r, s.d));
+        EXPECT_EQ(Game.Prices[s.item], s.price) << s.name;
+        EXPECT_EQ(prompts.Notes().back(), "An abundance of " + s.name + " has caused the price to slump in this area");
+    }
+    EXPECT_EQ(prompts.Notes().size(), 4u);
 }
 
 TEST_F(MarketNewsTest, NoNewsOutsideTheTwoBands)

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <limits>
 #include <string>
 
 using namespace barkmoor;
@@ -34,8 +33,6 @@ protected:
     FrozenClock clock;
     ScriptedPrompts prompts;
 };
-
-using Notes = std::vector<std::string>;
 
 } // namespace
 
@@ -139,16 +136,13 @@ TEST_F(PlaceEventsTest, SpeedingCarHasNoFloorAndEndsTheGameBelowOne)
 
 TEST_F(PlaceEventsTest, FlowerbedCashAndItsMessageWithoutFullStop)
 {
-    const std::uint32_t ms = FindDraws({ { 130, 11 } }); // roll 18
-    std::uint32_t s = ms;
-    DrawAfter(s, 130);
-    const std::int32_t amount = std::int32_t(DrawAfter(s, 5000)) + 501;
-    RollAt(ms);
-    EXPECT_EQ(Game.Cash, 2000 + amount);
+    // Worked by hand at clock 194: seed 376,703,947 draws 11 of 130 (roll 18), then seed
+    // 4,239,451,896 draws 4935 of 5000, and 4935 + 501 = 5436.
+    RollAt(194);
+    EXPECT_EQ(Game.Cash, 2000 + 5436);
     EXPECT_EQ(Game.EventIndex, 2);
-    EXPECT_EQ(
-        prompts.Notes(), Notes { "While digging up the flowerbeds you find $" + std::to_string(amount) + " in cash" });
-    EXPECT_EQ(RandomSeed(), s);
+    EXPECT_EQ(prompts.Notes(), Notes { "While digging up the flowerbeds you find $5436 in cash" });
+    EXPECT_EQ(RandomSeed(), 4'239'451'896u);
 
     RollAt(FindDraws({ { 130, 15 }, { 5000, 4999 } })); // roll 22, the largest find
     EXPECT_EQ(prompts.Notes().back(), "While digging up the flowerbeds you find $5500 in cash");
@@ -234,7 +228,6 @@ TEST_F(PlaceEventsTest, PoodleNeedsRoomForTheWholeStash)
 // purse cannot hold must fill it to the top, not wrap it round to a negative amount.
 TEST_F(PlaceEventsTest, CashFindsStopAtTheLargestAmount)
 {
-    constexpr std::int32_t MaxMoney = std::numeric_limits<std::int32_t>::max();
     Game.Cash = MaxMoney - 100;
     RollAt(FindDraws({ { 130, 15 }, { 5000, 4999 } })); // flowerbed, $5500
     EXPECT_EQ(Game.Cash, MaxMoney);

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <tuple>
 
 using namespace barkmoor;
@@ -33,13 +32,6 @@ protected:
         StartFreshGame();
         // A fixed market: Flea Collars off it today.
         Game.Prices = { 278, 345, 465, 560, 1000, 34, 98, 110, 190, 0 };
-    }
-
-    // Carries count of item, keeping the pockets the sum of the stock.
-    static void Carry(int item, std::int32_t count)
-    {
-        Game.Stock[item] += count;
-        Game.PocketsUsed = std::uint8_t(Game.PocketsUsed + count);
     }
 
     Texts ShownKinds() const
@@ -287,7 +279,6 @@ TEST_F(TradeTest, SellingMovesGoodsIntoCash)
 // the top instead of wrapping it negative (a sum that large is undefined in C++ besides).
 TEST_F(TradeTest, ProceedsStopAtTheLargestAmount)
 {
-    constexpr std::int32_t MaxMoney = std::numeric_limits<std::int32_t>::max();
     Carry(LeatherShoes, 12);
     Game.Cash = MaxMoney - 1000;
     prompts.typed = { "2" };

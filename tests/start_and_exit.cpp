@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -16,11 +18,24 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     barkmoor::SetUpApplication(application);
     bool exited = false;
-    // Left running a moment, as a player would, so the bark has loaded and played.
-    QTimer::singleShot(300, [&exited] {
-        exited = barkmoor::SnorfleMain && barkmoor::SnorfleMain->isVisible();
-        barkmoor::SnorfleMain->findChild<QAction *>(QStringLiteral("Exit2"))->trigger();
+    // Left running until the first frame is out, and with it the work held for it (the bark
+    // among it), as a player would; a window never drawn in 30 seconds fails.
+    QElapsedTimer waited;
+    waited.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWindow *window = barkmoor::SnorfleMain ? barkmoor::SnorfleMain->windowHandle() : nullptr;
+        const bool drawn = window && window->isExposed();
+        if (!drawn && waited.elapsed() < 30'000)
+            return;
+        poll.stop();
+        exited = drawn && barkmoor::SnorfleMain->isVisible();
+        if (barkmoor::SnorfleMain)
+            barkmoor::SnorfleMain->findChild<QAction *>(QStringLiteral("Exit2"))->trigger();
+        else
+            QCoreApplication::exit(1);
     });
+    poll.start(10);
     const int result = barkmoor::RunGame(application);
     std::printf("event loop returned %d after File > Exit: %s\n", result, exited ? "yes" : "no");
     return result == 0 && exited ? 0 : 1;

@@ -20,12 +20,12 @@ using namespace barkmoor::testing;
 
 namespace {
 
-// If the window is still up a moment after an answer that should have closed it, fail and
+// If the window is still up long after an answer that should have closed it, fail and
 // close it with a button so the test ends instead of hanging.
 void FailIfStillOpen(QWidget *window, const QString &button)
 {
     QPointer<QWidget> w(window);
-    QTimer::singleShot(1000, window, [w, button] {
+    QTimer::singleShot(10'000, window, [w, button] {
         if (w && w->isVisible()) {
             ADD_FAILURE() << w->objectName().toStdString() << " stayed open";
             ClickButton(w, button);

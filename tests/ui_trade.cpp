@@ -4,6 +4,8 @@
 // display, and a click or key that trades without a row being picked.
 #include "WindowTesting.h"
 
+#include "ScriptedPrompts.h"
+
 #include "Unit1.h"
 
 #include <QApplication>
@@ -28,11 +30,6 @@ constexpr int FleaCollars = 9;
 QListWidget *List(const char *name)
 {
     return SnorfleMain->findChild<QListWidget *>(QLatin1String(name));
-}
-
-QString LabelText(const char *name)
-{
-    return SnorfleMain->findChild<QLabel *>(QLatin1String(name))->text();
 }
 
 QWidget *Trot()
@@ -98,12 +95,6 @@ protected:
         MakeAndShowWindows();
         Game.Prices = { 278, 345, 465, 560, 1000, 34, 98, 110, 190, 0 };
         SnorfleMain->UpdateGame();
-    }
-
-    static void Carry(int item, std::int32_t count)
-    {
-        Game.Stock[item] += count;
-        Game.PocketsUsed = std::uint8_t(Game.PocketsUsed + count);
     }
 };
 

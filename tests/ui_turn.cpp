@@ -88,9 +88,8 @@ TEST_F(TurnTest, ArrivingAtTheGardenAsksBothQuestionsThenOffersTheTag)
     EXPECT_EQ(Game.AtGarden, 0);
     EXPECT_EQ(Game.HasLicenceTag, 1);
     EXPECT_EQ(Game.Cash, 2000 - cost);
-    EXPECT_EQ(SnorfleMain->findChild<QLabel *>(QStringLiteral("LicenceLabel"))->text(), QStringLiteral("Yes"));
-    EXPECT_EQ(
-        SnorfleMain->findChild<QLabel *>(QStringLiteral("cashlabel"))->text(), QStringLiteral("$ %1").arg(2000 - cost));
+    EXPECT_EQ(LabelText("LicenceLabel"), QStringLiteral("Yes"));
+    EXPECT_EQ(LabelText("cashlabel"), QStringLiteral("$ %1").arg(2000 - cost));
 
     // With a tag the garden brings the two questions only; yes opens each window.
     {
@@ -109,8 +108,7 @@ TEST_F(TurnTest, ArrivingAtTheGardenAsksBothQuestionsThenOffersTheTag)
     EXPECT_TRUE(visits.Finished());
     EXPECT_EQ(
         visits.Seen(), (QStringList { "travel", "AskTitled", "TopDogBox", "TopDogBox", "AskTitled", "SavingBankBox" }));
-    EXPECT_EQ(
-        SnorfleMain->findChild<QLabel *>(QStringLiteral("cashlabel"))->text(), QStringLiteral("$ %1").arg(Game.Cash));
+    EXPECT_EQ(LabelText("cashlabel"), QStringLiteral("$ %1").arg(Game.Cash));
     EXPECT_EQ(Game.Cash, 2000 - cost + 5000);
 }
 
@@ -191,7 +189,7 @@ TEST_F(TurnTest, LostHealthEndsTheGameAtOnce)
 
 TEST_F(TurnTest, GameLengthSurvivesANewGameFromTheGameOverWindow)
 {
-    SnorfleMain->findChild<QAction *>(QStringLiteral("days2"))->trigger();
+    MenuAction("days2")->trigger();
     ASSERT_EQ(Game.DaysLeft, 15);
     ModalScript script;
     script.Expect(QStringLiteral("GameOverBox"), [](QWidget *box) {
@@ -199,10 +197,10 @@ TEST_F(TurnTest, GameLengthSurvivesANewGameFromTheGameOverWindow)
         EXPECT_FALSE(SnorfleMain->isVisible());
         ClickButton(box, QStringLiteral("New Game"));
     });
-    SnorfleMain->findChild<QAction *>(QStringLiteral("EndCurrentGame1"))->trigger();
+    MenuAction("EndCurrentGame1")->trigger();
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(Game.GameLength, 15);
     EXPECT_EQ(Game.DaysLeft, 15);
-    EXPECT_TRUE(SnorfleMain->findChild<QAction *>(QStringLiteral("days2"))->isChecked());
-    EXPECT_FALSE(SnorfleMain->findChild<QAction *>(QStringLiteral("days1"))->isChecked());
+    EXPECT_TRUE(MenuAction("days2")->isChecked());
+    EXPECT_FALSE(MenuAction("days1")->isChecked());
 }

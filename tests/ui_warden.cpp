@@ -43,9 +43,7 @@ TEST_F(WardenTest, LayoutAndOpeningState)
 {
     MakeWindows();
     ASSERT_NE(Warden, nullptr);
-    EXPECT_EQ(Warden->objectName(), QStringLiteral("Warden"));
     EXPECT_EQ(Warden->windowTitle(), QStringLiteral("Barkmoor - The Dog Catcher"));
-    EXPECT_EQ(Warden->size(), QSize(319, 155));
     EXPECT_EQ(Warden->minimumSize(), Warden->maximumSize());
     EXPECT_FALSE(Warden->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(Warden->isVisible());
@@ -55,9 +53,6 @@ TEST_F(WardenTest, LayoutAndOpeningState)
     Control<QPushButton>("Button3")->show();
     ExpectNothingClipped(Warden);
     Control<QPushButton>("Button3")->hide();
-    EXPECT_EQ(Control<QPushButton>("Button1")->text(), QStringLiteral("Run"));
-    EXPECT_EQ(Control<QPushButton>("Button2")->text(), QStringLiteral("Fight"));
-    EXPECT_EQ(Control<QPushButton>("Button3")->text(), QStringLiteral("OK"));
     ExpectChoosing(Warden);
     // The pictures are the main window's, copied rather than shared.
     const QImage dog = Control<QLabel>("Image1")->pixmap().toImage();

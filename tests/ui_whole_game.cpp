@@ -46,7 +46,7 @@ TEST_F(WholeGameTest, FifteenDaysFromFirstTrotToNewGame)
     Freeze(1'234'567);
     MakeWindows();
     SnorfleMain->show();
-    SnorfleMain->findChild<QAction *>(QStringLiteral("days2"))->trigger();
+    MenuAction("days2")->trigger();
     ASSERT_EQ(Game.DaysLeft, 15);
 
     int day = 0;

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,18 @@ namespace barkmoor::testing {
 // The note for a typed count or amount that cannot be used, spelt out here on its own so
 // a slip in the game's copy shows up.
 inline const std::string InvalidNumber = "Woof! Did your paw slip?\r\rYou need to enter a valid number";
+
+// The largest amount a 32-bit purse holds.
+inline constexpr std::int32_t MaxMoney = std::numeric_limits<std::int32_t>::max();
+
+using Notes = std::vector<std::string>;
+
+// Carries count of item, keeping the pockets the sum of the stock.
+inline void Carry(int item, std::int32_t count)
+{
+    Game.Stock[item] += count;
+    Game.PocketsUsed = std::uint8_t(Game.PocketsUsed + count);
+}
 
 // A fresh process and a fresh 31-day game, as at start-up.
 inline void StartFreshGame()

@@ -1,4 +1,5 @@
-// Window-test support and the test program's entry, which picks the offscreen platform.
+// Window-test support and the test program's entry, which picks the offscreen platform and
+// the C locale.
 #include "WindowTesting.h"
 
 #include "Startup.h"
@@ -6,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -199,6 +201,16 @@ QString ControlText(QWidget *window, const char *name)
     return {};
 }
 
+QString LabelText(const char *name)
+{
+    return SnorfleMain->findChild<QLabel *>(QLatin1String(name))->text();
+}
+
+QAction *MenuAction(const char *name)
+{
+    return SnorfleMain->findChild<QAction *>(QLatin1String(name));
+}
+
 void ClickListRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers)
 {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
@@ -318,6 +330,8 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // One locale whatever the machine's, so a date the windows show can be worked by hand.
+    qputenv("LC_ALL", "C.UTF-8");
     QApplication application(argc, argv);
     barkmoor::SetUpApplication(application);
     ::testing::InitGoogleTest(&argc, argv);

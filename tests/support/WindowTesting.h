@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+class QAction;
 class QListWidget;
 class QTimer;
 
@@ -112,6 +113,9 @@ QString MessageText(QWidget *box);
 bool CentredOnScreen(QWidget *window);
 // The text of a named label, edit box or button in a window.
 QString ControlText(QWidget *window, const char *name);
+// The text of a label of the main window, and a command of its menu, by object name.
+QString LabelText(const char *name);
+QAction *MenuAction(const char *name);
 // Clicks a row of a list the way the mouse does.
 void ClickListRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = {});
 // Saves a picture of the widget when BARKMOOR_GRAB_DIR names a folder, for looking at.
