@@ -1,4 +1,5 @@
-// Window creation order matters: the dialogs copy their pictures from the main window.
+// The seven windows' references, and their making: the main window first, since every dialog
+// is made from it; the dialogs after its first frame or on a handler's first need.
 #include "Startup.h"
 
 #include "GameIcon.h"
@@ -13,6 +14,7 @@
 #include "Unit7.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QWindow>
@@ -26,6 +28,15 @@ static void LoadGameResources()
 }
 
 namespace barkmoor {
+
+TSnorfleMain *SnorfleMain = nullptr;
+Ttravel *travel = nullptr;
+TTopDogBox *TopDogBox = nullptr;
+TSavingBankBox *SavingBankBox = nullptr;
+TGameOverBox *GameOverBox = nullptr;
+TWarden *Warden = nullptr;
+Taboutbox *aboutbox = nullptr;
+
 namespace {
 
 template<class Window> void Destroy(Window *&window)
@@ -107,25 +118,49 @@ private:
     std::function<void()> step;
 };
 
-void CreateMainWindow()
-{
-    SnorfleMain = new TSnorfleMain;
-    SnorfleMain->FormCreate();
-}
-
+// Makes the six dialogs, once, over the main window. Travel brings up the Dog Catcher, so
+// that one comes first.
 void CreateDialogs()
 {
-    travel = new Ttravel;
-    travel->FormCreate();
-    TopDogBox = new TTopDogBox;
-    TopDogBox->FormCreate();
-    SavingBankBox = new TSavingBankBox;
-    SavingBankBox->FormCreate();
-    GameOverBox = new TGameOverBox; // takes its pictures each time it shows
-    Warden = new TWarden;
+    if (travel)
+        return;
+    TSnorfleMain &main = *SnorfleMain;
+    Warden = new TWarden(main, &main);
     Warden->FormCreate();
-    aboutbox = new Taboutbox;
+    travel = new Ttravel(main, *Warden, &main);
+    travel->FormCreate();
+    TopDogBox = new TTopDogBox(main, &main);
+    TopDogBox->FormCreate();
+    SavingBankBox = new TSavingBankBox(main, &main);
+    SavingBankBox->FormCreate();
+    GameOverBox = new TGameOverBox(main, main); // takes its pictures each time it shows
+    aboutbox = new Taboutbox(main, &main);
     aboutbox->FormCreate();
+}
+
+// What the main window shows, made on the first request if the first frame has not come yet.
+class DialogsOnRequest final : public MainDialogs {
+public:
+    Ttravel &Travel() override { return Ready(travel); }
+    TTopDogBox &TopDog() override { return Ready(TopDogBox); }
+    TSavingBankBox &Bank() override { return Ready(SavingBankBox); }
+    TGameOverBox &GameOver() override { return Ready(GameOverBox); }
+    Taboutbox &About() override { return Ready(aboutbox); }
+
+private:
+    template<class Window> static Window &Ready(Window *&window)
+    {
+        CreateDialogs();
+        return *window;
+    }
+};
+
+DialogsOnRequest dialogsOnRequest;
+
+void CreateMainWindow()
+{
+    SnorfleMain = new TSnorfleMain(dialogsOnRequest);
+    SnorfleMain->FormCreate();
 }
 
 } // namespace
@@ -140,11 +175,11 @@ void DestroyWindows()
 {
     // Dialogs first: they are children of the main window and their pointers must not dangle.
     Destroy(aboutbox);
-    Destroy(Warden);
     Destroy(GameOverBox);
     Destroy(SavingBankBox);
     Destroy(TopDogBox);
     Destroy(travel);
+    Destroy(Warden);
     Destroy(SnorfleMain);
 }
 
@@ -154,8 +189,8 @@ void StartGame(Platform &desktop)
     SetPlatform(&held);
     CreateMainWindow();
     SetPlatform(&desktop);
-    // Done before any other event is handled, so no click finds a dialog missing and no open
-    // menu shows the Sound command before its state is known.
+    // Done before any other event is handled, so no open menu shows the Sound command before
+    // its state is known. Input that comes before the frame makes the dialogs itself.
     new AfterFirstFrame(SnorfleMain, [&desktop, bark = held.barkRequested] {
         CreateDialogs();
         SnorfleMain->ShowAudioOutputs(desktop.AudioOutputCount());
@@ -167,9 +202,14 @@ void StartGame(Platform &desktop)
 
 int RunGame(QApplication &application)
 {
+    return RunGame(application, QCoreApplication::applicationDirPath());
+}
+
+int RunGame(QApplication &application, const QString &soundModuleFolder)
+{
     QtPrompter prompter;
     SetPrompter(&prompter);
-    QtPlatform desktop;
+    QtPlatform desktop(soundModuleFolder);
     StartGame(desktop);
     const int result = application.exec();
     DestroyWindows();

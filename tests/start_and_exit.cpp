@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
         exited = barkmoor::SnorfleMain && barkmoor::SnorfleMain->isVisible();
         barkmoor::SnorfleMain->findChild<QAction *>(QStringLiteral("Exit2"))->trigger();
     });
-    const int result = barkmoor::RunGame(application);
+    const int result = barkmoor::RunGame(application, QStringLiteral(BARKMOOR_BUILD_DIR));
     std::printf("event loop returned %d after File > Exit: %s\n", result, exited ? "yes" : "no");
     return result == 0 && exited ? 0 : 1;
 }

@@ -3,16 +3,12 @@
 
 #include "GameCore.h"
 #include "HighScores.h"
-#include "Unit1.h"
-#include "WindowStyle.h"
 #include "ui_Unit6.h"
 
 #include <QDate>
 #include <QLocale>
 
 namespace barkmoor {
-
-TGameOverBox *GameOverBox = nullptr;
 
 namespace {
 
@@ -30,12 +26,13 @@ QString TodayText()
 
 } // namespace
 
-TGameOverBox::TGameOverBox(QWidget *parent)
-    : TGameDialog("GameOverBox", parent)
+TGameOverBox::TGameOverBox(QWidget &mainWindow, const PictureSource &pictures)
+    : TGameDialog("GameOverBox", pictures, &mainWindow)
     , ui(std::make_unique<Ui::TGameOverBox>())
+    , mainWindow(mainWindow)
 {
     ui->setupUi(this);
-    SetUpWindow(353, 332);
+    SetUpWindow();
     ui->HeaderControl2->SetSections({ { QStringLiteral("Score"), 80 }, { QStringLiteral("The Top Snorfle"), 190 },
         { QStringLiteral("Date"), 60 } });
     connect(ui->exitgamebttn, &QPushButton::clicked, this, &TGameOverBox::exitgamebttnClick);
@@ -46,8 +43,8 @@ TGameOverBox::~TGameOverBox() = default;
 
 void TGameOverBox::FormShow()
 {
-    SnorfleMain->hide();
-    CopyMainPictures(ui->Image1, ui->Image2);
+    mainWindow.hide();
+    CopyPictures(ui->Image1, ui->Image2);
     ui->totalcash->setText(QStringLiteral("$%1").arg(FinalScore()));
     TopSnorfleWinner();
 
@@ -73,7 +70,7 @@ void TGameOverBox::TopSnorfleWinner()
 void TGameOverBox::exitgamebttnClick()
 {
     // The main window's close ends the program once this handler has returned.
-    SnorfleMain->close();
+    mainWindow.close();
     CloseWindow();
 }
 
@@ -81,9 +78,9 @@ void TGameOverBox::newgamebttnClick()
 {
     Game.NewGameRequested = 1;
     CloseWindow();
-    SnorfleMain->show();
-    SnorfleMain->raise();
-    SnorfleMain->activateWindow();
+    mainWindow.show();
+    mainWindow.raise();
+    mainWindow.activateWindow();
 }
 
 } // namespace barkmoor

@@ -15,7 +15,8 @@ class TGameOverBox : public TGameDialog {
     Q_OBJECT
 
 public:
-    explicit TGameOverBox(QWidget *parent = nullptr);
+    // Stands over the main window, which it hides while it shows, and shows its pictures.
+    TGameOverBox(QWidget &mainWindow, const PictureSource &pictures);
     ~TGameOverBox() override;
 
     // Runs on every showing, before the window appears: hides the main window, ranks the
@@ -29,8 +30,7 @@ private:
     void newgamebttnClick();
 
     std::unique_ptr<Ui::TGameOverBox> ui;
+    QWidget &mainWindow;
 };
-
-extern TGameOverBox *GameOverBox;
 
 } // namespace barkmoor
