@@ -3,7 +3,6 @@
 #include "Startup.h"
 
 #include "GameIcon.h"
-#include "QtPlatform.h"
 #include "QtPrompts.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -20,6 +19,12 @@
 #include <QWindow>
 
 #include <functional>
+
+#ifdef _WIN32
+#include "WindowsPlatform.h"
+#else
+#include "QtPlatform.h"
+#endif
 
 // Registers the game's embedded pictures, bark and icon (must stand outside a namespace).
 static void LoadGameResources()
@@ -209,7 +214,12 @@ int RunGame(QApplication &application, const QString &soundModuleFolder)
 {
     QtPrompter prompter;
     SetPrompter(&prompter);
+#ifdef _WIN32
+    Q_UNUSED(soundModuleFolder) // the system plays the bark; there is no module to look for
+    WindowsPlatform desktop;
+#else
     QtPlatform desktop(soundModuleFolder);
+#endif
     StartGame(desktop);
     const int result = application.exec();
     DestroyWindows();

@@ -14,10 +14,15 @@ namespace barkmoor {
 
 QFont BitmapGameFont()
 {
+#ifdef _WIN32
+    // Windows carries the bitmap font itself; GameFont still checks that it is there.
+    const bool loaded = true;
+#else
     static const bool loaded = [] {
         const QString wineFont = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
         return QFile::exists(wineFont) && QFontDatabase::addApplicationFont(wineFont) >= 0;
     }();
+#endif
     if (!loaded)
         return {};
     QFont f(QStringLiteral("MS Sans Serif"));

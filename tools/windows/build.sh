@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Cross-builds Barkmoor for 64-bit Windows on Debian 12: installs the MinGW-w64 compilers,
+# Wine and NSIS, builds Qt's base from Debian's source package once into a cache folder
+# outside the tree, then builds the game, its zip and its installer.
+#
+#   tools/windows/build.sh           everything
+#   tools/windows/build.sh --qt-only  only the cached Qt (the slow part, about an hour)
+#   tools/windows/build.sh --qt-ready says whether that Qt is cached (exit 0) or not (1)
+#
+# BARKMOOR_WINDOWS_CACHE moves the cache (default ~/.cache/barkmoor-windows); the results go
+# to build-windows/ (BUILD_DIR moves it).
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+cache=${BARKMOOR_WINDOWS_CACHE:-$HOME/.cache/barkmoor-windows}
+build_dir=${BUILD_DIR:-$root/build-windows}
+toolchain=$root/cmake/mingw-w64-x86_64.cmake
+qt_version=6.4.2
+qt_prefix=$cache/qt-$qt_version-mingw-w64
+jobs=$(nproc)
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+install_packages() {
+  local packages=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
+                  g++-mingw-w64-x86-64-posix libgtest-dev wine wine64 nsis zip unzip)
+  local missing=() p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2> /dev/null | grep -q "install ok installed" ||
+      missing+=("$p")
+  done
+  ((${#missing[@]})) || return 0
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+}
+
+# Qt's source comes only from Debian's own source package.
+fetch_qt_source() {
+  local src=$cache/src
+  [ -f "$src/qtbase/CMakeLists.txt" ] && return 0
+  if ! apt-get source --print-uris -qq qt6-base 2> /dev/null | grep -q orig; then
+    echo "Adding Debian's source entries for bookworm main"
+    $sudo tee /etc/apt/sources.list.d/bookworm-src.sources > /dev/null << 'EOF'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+    $sudo apt-get update -qq
+  fi
+  mkdir -p "$src"
+  (cd "$src" && apt-get source -qq --download-only "qt6-base=$qt_version*" &&
+    dpkg-source -x qt6-base_$qt_version*.dsc qtbase > /dev/null)
+}
+
+build_qt() {
+  if qt_ready; then
+    echo "Qt $qt_version for Windows: cached in $qt_prefix"
+    return 0
+  fi
+  fetch_qt_source
+  echo "Building Qt $qt_version for Windows into $qt_prefix (about an hour on 2 cores)"
+  local qt_build=$cache/qt-build
+  # Debian's source leaves out the tablet, IAccessible2 and SQLite sources: tablets stay off.
+  cmake -S "$cache/src/qtbase" -B "$qt_build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_CROSSCOMPILING_EMULATOR= \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+    -DFEATURE_opengl=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
+    -DFEATURE_xml=OFF -DFEATURE_testlib=OFF -DFEATURE_network=OFF -DFEATURE_concurrent=OFF \
+    -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_vulkan=OFF \
+    -DFEATURE_sql_sqlite=OFF -DFEATURE_system_zlib=OFF
+  cmake --build "$qt_build" -j "$jobs"
+  cmake --install "$qt_build"
+  rm -rf "$qt_build"
+}
+
+qt_ready() { [ -f "$qt_prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; }
+if [ "${1:-}" = "--qt-ready" ]; then
+  qt_ready
+  exit
+fi
+
+install_packages
+build_qt
+[ "${1:-}" = "--qt-only" ] && exit 0
+
+# The game and its rules tests, with the toolchain kept in the tree.
+cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt_prefix" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake > /dev/null
+cmake --build "$build_dir" -j "$jobs"
+
+# The zip: the program, its help, the Qt DLLs and plugins it loads and the compiler's runtime
+# DLLs, found by following the program's imports (and the plugins') through both folders.
+version=1.00b
+stage=$build_dir/stage
+rm -rf "$stage"
+mkdir -p "$stage/platforms" "$stage/styles"
+cp "$build_dir/barkmoor.exe" "$root/res/barkmoor.hlp" "$stage/"
+cp "$qt_prefix/plugins/platforms/qwindows.dll" "$stage/platforms/"
+cp "$qt_prefix/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+x86_64-w64-mingw32-strip "$stage"/*.exe "$stage"/*/*.dll
+runtime_dirs=("$qt_prefix/bin" /usr/lib/gcc/x86_64-w64-mingw32/*-posix /usr/x86_64-w64-mingw32/lib)
+imports() { x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p'; }
+queue=("$stage/barkmoor.exe" "$stage"/platforms/*.dll "$stage"/styles/*.dll)
+while ((${#queue[@]})); do
+  file=${queue[0]}
+  queue=("${queue[@]:1}")
+  for dll in $(imports "$file"); do
+    [ -e "$stage/$dll" ] && continue
+    for dir in "${runtime_dirs[@]}"; do
+      if [ -f "$dir/$dll" ]; then
+        cp "$dir/$dll" "$stage/"
+        # Qt's own DLLs are stripped; the compiler's come stripped already.
+        case "$dll" in Qt6*) x86_64-w64-mingw32-strip "$stage/$dll" ;; esac
+        queue+=("$stage/$dll")
+        break
+      fi
+    done
+  done
+done
+zip_file=$build_dir/barkmoor-$version-win64.zip
+rm -f "$zip_file"
+(cd "$stage" && zip -q -r -X "$zip_file" .)
+
+# The installer removes exactly what it installed.
+list=$build_dir/uninstall-files.nsh
+(cd "$stage" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
+  cd "$stage" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') \
+  > "$list"
+setup=$build_dir/barkmoor-$version-setup.exe
+makensis -V2 -DSTAGE="$stage" -DSTAGE_LIST="$list" -DOUTFILE="$setup" \
+  "$root/tools/windows/barkmoor.nsi"
+
+echo "Windows build done:"
+echo "  zip:       $zip_file"
+echo "  installer: $setup"
+echo "  tests:     ctest --test-dir $build_dir (core_tests through Wine)"
