@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Barkmoor (installing what is missing) and starts it.
+# Builds the game alone, not its tests (installing what is missing), and starts it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
-source "$root/tools/bootstrap.sh"
+BUILD_TARGETS=barkmoor source "$root/tools/bootstrap.sh"
 exec "$root/build/barkmoor"

@@ -4,14 +4,16 @@
 #include "HelpViewer.h"
 #include "SoundModule.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QUrl>
 
 namespace barkmoor {
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform(const QString &soundModuleFolder)
+    : soundFolder(soundModuleFolder)
+{
+}
 
 QtPlatform::~QtPlatform()
 {
@@ -25,14 +27,9 @@ bool QtPlatform::LoadSound()
     if (soundTried)
         return audioOutputs != nullptr;
     soundTried = true;
-    // Beside the program, as installed; else where the build made it (tests, benchmarks).
-    for (const QString &folder :
-        { QCoreApplication::applicationDirPath(), QStringLiteral(BARKMOOR_SOUND_MODULE_DIR) }) {
-        sound.setFileName(QDir(folder).filePath(QLatin1String(SoundModuleName)));
-        if (sound.load())
-            break;
-    }
-    if (!sound.isLoaded())
+    // One folder only: a module planted anywhere else is never loaded in its place.
+    sound.setFileName(QDir(soundFolder).absoluteFilePath(QLatin1String(SoundModuleName)));
+    if (!sound.load())
         return false;
     const auto outputs = reinterpret_cast<AudioOutputsEntry>(sound.resolve(AudioOutputsName));
     barkNew = reinterpret_cast<BarkNewEntry>(sound.resolve(BarkNewName));

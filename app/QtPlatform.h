@@ -7,14 +7,15 @@
 
 namespace barkmoor {
 
-// Sound comes from the sound module (Qt Multimedia), loaded on the first sound request;
-// without the module the game is silent and reports no audio output. The bark lives as
+// Sound comes from the sound module (Qt Multimedia), loaded from the one folder given on
+// the first sound request; without the module the game is silent and reports no audio
+// output. The bark lives as
 // long as this object does, so the object must go before the application object does (a
 // sound effect outliving it crashes at exit): make it a local of the code that runs the
 // event loop.
 class QtPlatform final : public Platform {
 public:
-    QtPlatform();
+    explicit QtPlatform(const QString &soundModuleFolder);
     ~QtPlatform() override;
     int AudioOutputCount() override;
     void PlayBark() override;
@@ -26,6 +27,7 @@ public:
 private:
     bool LoadSound();
 
+    const QString soundFolder;
     QLibrary sound;
     bool soundTried = false;
     int (*audioOutputs)() = nullptr;

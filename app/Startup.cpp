@@ -1,4 +1,5 @@
-// Window creation order matters: the dialogs copy their pictures from the main window.
+// The seven windows' references, and their making: the main window first, since every dialog
+// is made from it; the dialogs after its first frame or on a handler's first need.
 #include "Startup.h"
 
 #include "GameIcon.h"
@@ -12,6 +13,7 @@
 #include "Unit7.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QWindow>
@@ -20,10 +22,8 @@
 
 #ifdef _WIN32
 #include "WindowsPlatform.h"
-using DesktopPlatform = barkmoor::WindowsPlatform;
 #else
 #include "QtPlatform.h"
-using DesktopPlatform = barkmoor::QtPlatform;
 #endif
 
 // Registers the game's embedded pictures, bark and icon (must stand outside a namespace).
@@ -33,6 +33,15 @@ static void LoadGameResources()
 }
 
 namespace barkmoor {
+
+TSnorfleMain *SnorfleMain = nullptr;
+Ttravel *travel = nullptr;
+TTopDogBox *TopDogBox = nullptr;
+TSavingBankBox *SavingBankBox = nullptr;
+TGameOverBox *GameOverBox = nullptr;
+TWarden *Warden = nullptr;
+Taboutbox *aboutbox = nullptr;
+
 namespace {
 
 template<class Window> void Destroy(Window *&window)
@@ -114,25 +123,49 @@ private:
     std::function<void()> step;
 };
 
-void CreateMainWindow()
-{
-    SnorfleMain = new TSnorfleMain;
-    SnorfleMain->FormCreate();
-}
-
+// Makes the six dialogs, once, over the main window. Travel brings up the Dog Catcher, so
+// that one comes first.
 void CreateDialogs()
 {
-    travel = new Ttravel;
-    travel->FormCreate();
-    TopDogBox = new TTopDogBox;
-    TopDogBox->FormCreate();
-    SavingBankBox = new TSavingBankBox;
-    SavingBankBox->FormCreate();
-    GameOverBox = new TGameOverBox; // takes its pictures each time it shows
-    Warden = new TWarden;
+    if (travel)
+        return;
+    TSnorfleMain &main = *SnorfleMain;
+    Warden = new TWarden(main, &main);
     Warden->FormCreate();
-    aboutbox = new Taboutbox;
+    travel = new Ttravel(main, *Warden, &main);
+    travel->FormCreate();
+    TopDogBox = new TTopDogBox(main, &main);
+    TopDogBox->FormCreate();
+    SavingBankBox = new TSavingBankBox(main, &main);
+    SavingBankBox->FormCreate();
+    GameOverBox = new TGameOverBox(main, main); // takes its pictures each time it shows
+    aboutbox = new Taboutbox(main, &main);
     aboutbox->FormCreate();
+}
+
+// What the main window shows, made on the first request if the first frame has not come yet.
+class DialogsOnRequest final : public MainDialogs {
+public:
+    Ttravel &Travel() override { return Ready(travel); }
+    TTopDogBox &TopDog() override { return Ready(TopDogBox); }
+    TSavingBankBox &Bank() override { return Ready(SavingBankBox); }
+    TGameOverBox &GameOver() override { return Ready(GameOverBox); }
+    Taboutbox &About() override { return Ready(aboutbox); }
+
+private:
+    template<class Window> static Window &Ready(Window *&window)
+    {
+        CreateDialogs();
+        return *window;
+    }
+};
+
+DialogsOnRequest dialogsOnRequest;
+
+void CreateMainWindow()
+{
+    SnorfleMain = new TSnorfleMain(dialogsOnRequest);
+    SnorfleMain->FormCreate();
 }
 
 } // namespace
@@ -147,11 +180,11 @@ void DestroyWindows()
 {
     // Dialogs first: they are children of the main window and their pointers must not dangle.
     Destroy(aboutbox);
-    Destroy(Warden);
     Destroy(GameOverBox);
     Destroy(SavingBankBox);
     Destroy(TopDogBox);
     Destroy(travel);
+    Destroy(Warden);
     Destroy(SnorfleMain);
 }
 
@@ -161,8 +194,8 @@ void StartGame(Platform &desktop)
     SetPlatform(&held);
     CreateMainWindow();
     SetPlatform(&desktop);
-    // Done before any other event is handled, so no click finds a dialog missing and no open
-    // menu shows the Sound command before its state is known.
+    // Done before any other event is handled, so no open menu shows the Sound command before
+    // its state is known. Input that comes before the frame makes the dialogs itself.
     new AfterFirstFrame(SnorfleMain, [&desktop, bark = held.barkRequested] {
         CreateDialogs();
         SnorfleMain->ShowAudioOutputs(desktop.AudioOutputCount());
@@ -174,9 +207,19 @@ void StartGame(Platform &desktop)
 
 int RunGame(QApplication &application)
 {
+    return RunGame(application, QCoreApplication::applicationDirPath());
+}
+
+int RunGame(QApplication &application, const QString &soundModuleFolder)
+{
     QtPrompter prompter;
     SetPrompter(&prompter);
-    DesktopPlatform desktop;
+#ifdef _WIN32
+    Q_UNUSED(soundModuleFolder) // the system plays the bark; there is no module to look for
+    WindowsPlatform desktop;
+#else
+    QtPlatform desktop(soundModuleFolder);
+#endif
     StartGame(desktop);
     const int result = application.exec();
     DestroyWindows();

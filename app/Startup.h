@@ -2,10 +2,29 @@
 #pragma once
 
 class QApplication;
+class QString;
 
 namespace barkmoor {
 
 class Platform;
+class Taboutbox;
+class TGameOverBox;
+class TSavingBankBox;
+class TSnorfleMain;
+class TTopDogBox;
+class Ttravel;
+class TWarden;
+
+// The seven windows, one reference each, set as each window is made and cleared only by
+// DestroyWindows. The dialogs stay null until the main window's first frame, or until a
+// handler of the main window first needs one.
+extern TSnorfleMain *SnorfleMain;
+extern Ttravel *travel;
+extern TTopDogBox *TopDogBox;
+extern TSavingBankBox *SavingBankBox;
+extern TGameOverBox *GameOverBox;
+extern TWarden *Warden;
+extern Taboutbox *aboutbox;
 
 // Title and icon of the application; call once the QApplication exists.
 void SetUpApplication(QApplication &application);
@@ -25,7 +44,10 @@ void StartGame(Platform &desktop);
 void DestroyWindows();
 
 // The whole program once the application exists: the real prompts and platform, the
-// windows, the event loop until the main window closes. Returns the loop's result.
+// windows, the event loop until the main window closes. Returns the loop's result. The
+// sound module is looked for in the program's own folder; a test or benchmark that runs
+// from another folder names the one the build put it in.
 int RunGame(QApplication &application);
+int RunGame(QApplication &application, const QString &soundModuleFolder);
 
 } // namespace barkmoor

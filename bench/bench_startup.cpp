@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
     steps.Mark("game font");
     barkmoor::QtPrompter prompter;
     barkmoor::SetPrompter(&prompter);
-    barkmoor::QtPlatform desktop;
+    barkmoor::QtPlatform desktop(QStringLiteral(BARKMOOR_BUILD_DIR));
     barkmoor::SetPlatform(&desktop);
     const int outputs = desktop.AudioOutputCount();
     steps.Mark("sound module, audio-device query");

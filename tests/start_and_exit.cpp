@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
             QCoreApplication::exit(1);
     });
     poll.start(10);
-    const int result = barkmoor::RunGame(application);
+    const int result = barkmoor::RunGame(application, QStringLiteral(BARKMOOR_BUILD_DIR));
     std::printf("event loop returned %d after File > Exit: %s\n", result, exited ? "yes" : "no");
     return result == 0 && exited ? 0 : 1;
 }

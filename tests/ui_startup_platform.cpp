@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -86,7 +87,7 @@ TEST_F(StartupTest, HelpViewerShowsTheFileOrSaysItIsMissing)
 
 TEST_F(StartupTest, TheRealPlatformStartsAndBarksWithoutASoundDevice)
 {
-    QtPlatform desktop; // the Qt-backed services
+    QtPlatform desktop(QStringLiteral(BARKMOOR_BUILD_DIR)); // the Qt-backed services, the module where the build put it
     // The sound module found and its entry points resolved: without it the game would be
     // silent, with Sound greyed, on every machine.
     EXPECT_TRUE(desktop.HasSound());
@@ -129,4 +130,19 @@ TEST_F(StartupTest, SoundWorkWaitsForTheFirstFrameAndThenHappens)
     EXPECT_FALSE(sound->isEnabled());
     EXPECT_TRUE(sound->isChecked());
     EXPECT_EQ(Game.SoundOn, 1);
+}
+
+// Input that comes before the main window's first frame (a window mapped on a hidden
+// workspace never gets one; a screen reader can press Trot without it) finds the travel
+// window made on that need. Would catch a handler reaching a dialog not made yet (a crash)
+// and dialogs made before the first frame, which would keep the window waiting for them.
+TEST_F(StartupTest, TrotPressedBeforeTheFirstFrameOpensTravel)
+{
+    StartGame(recorder);
+    ASSERT_EQ(travel, nullptr);
+    ModalScript script;
+    script.Expect(QStringLiteral("travel"), [](QWidget *window) { static_cast<TGameDialog *>(window)->CloseWindow(); });
+    SnorfleMain->findChild<QPushButton *>(QStringLiteral("TrotBttn"))->click();
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(Game.DaysLeft, 31); // left without a pick: no day spent
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs whatever the build needs that this Debian machine lacks, then configures and
-# builds into build/. Sourced by play.sh and test.sh.
+# builds into build/ (BUILD_DIR): everything, or only the targets named in BUILD_TARGETS.
+# Sourced by play.sh and test.sh.
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev libgtest-dev
@@ -24,4 +25,6 @@ build_dir=${BUILD_DIR:-$root/build}
 launcher=()
 command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" > /dev/null
-cmake --build "$build_dir" -j "$(nproc)"
+targets=()
+for t in ${BUILD_TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$build_dir" -j "$(nproc)" "${targets[@]}"

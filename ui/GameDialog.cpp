@@ -2,22 +2,27 @@
 #include "GameDialog.h"
 
 #include "Keyboard.h"
-#include "Unit1.h"
 #include "WindowStyle.h"
 
 namespace barkmoor {
 
-TGameDialog::TGameDialog(const char *formName, QWidget *parent)
-    : QDialog(parent ? parent : SnorfleMain)
+TGameDialog::TGameDialog(const char *formName, const PictureSource &pictures, QWidget *parent)
+    : QDialog(parent)
+    , pictures(pictures)
 {
     setObjectName(QLatin1String(formName));
     setModal(true);
 }
 
-void TGameDialog::SetUpWindow(int clientWidth, int clientHeight)
+void TGameDialog::SetUpWindow()
 {
-    StyleGameWindow(*this, clientWidth, clientHeight);
+    StyleGameWindow(*this, size());
     EnterPressesFocusedButton(*this);
+}
+
+void TGameDialog::CopyPictures(QLabel *dog, QLabel *title)
+{
+    CopyMainPictures(pictures, dog, title);
 }
 
 void TGameDialog::CloseWindow()

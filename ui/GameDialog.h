@@ -3,14 +3,19 @@
 
 #include <QDialog>
 
+class QLabel;
+
 namespace barkmoor {
+
+class PictureSource;
 
 class TGameDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Dialogs stand over the main window; objectName is the form's name.
-    explicit TGameDialog(const char *formName, QWidget *parent = nullptr);
+    // Dialogs stand over the main window (parent) and show its pictures; objectName is the
+    // form's name.
+    TGameDialog(const char *formName, const PictureSource &pictures, QWidget *parent);
 
     // Ends the modal showing (what "asks the window to close" means for a button).
     void CloseWindow();
@@ -25,8 +30,11 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-    // Size of the client area, white ground, game font, minimise-only title bar.
-    void SetUpWindow(int clientWidth, int clientHeight);
+    // Once the form is set up: its size, from the form, made fixed; white ground, game
+    // font, minimise-only title bar.
+    void SetUpWindow();
+    // Copies the main window's two pictures into the dialog's picture labels.
+    void CopyPictures(QLabel *dog, QLabel *title);
     // Centred on every showing instead of only the first.
     void CentreOnEveryShow() { centreAlways = true; }
     // Runs whenever the window closes.
@@ -34,6 +42,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    const PictureSource &pictures;
     bool shownBefore = false;
     bool centreAlways = false;
 };

@@ -1,9 +1,12 @@
-// Enter on a focused button presses it; nothing else in a window answers Enter for it.
+// What the keyboard does in the game windows: Enter on buttons, the menu keys, and the
+// keys that pick a row of a column or a place to travel to.
 #include "Keyboard.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
@@ -99,6 +102,93 @@ private:
     bool altAlone = false;
 };
 
+bool Plain(const QKeyEvent *key)
+{
+    return !(key->modifiers() & ~Qt::KeypadModifier);
+}
+
+bool PicksHighlighted(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+}
+
+class RowPickKeys final : public QObject {
+public:
+    RowPickKeys(QListWidget *list, std::function<void()> pick)
+        : QObject(list)
+        , list(list)
+        , pick(std::move(pick))
+    {
+        list->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != list || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!Plain(key) || !PicksHighlighted(key))
+            return false;
+        if (QListWidgetItem *item = list->currentItem()) {
+            item->setSelected(true);
+            pick();
+        }
+        return true;
+    }
+
+private:
+    QListWidget *list;
+    std::function<void()> pick;
+};
+
+class PlacePickKeys final : public QObject {
+public:
+    PlacePickKeys(QListWidget *list, std::function<void()> pick)
+        : QObject(list)
+        , list(list)
+        , pick(std::move(pick))
+    {
+        list->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != list || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool plain = Plain(key);
+        if (plain && PicksHighlighted(key)) {
+            // The highlighted row, which may be the place picked last time or the first row.
+            list->setCurrentRow(qMax(list->currentRow(), 0));
+            pick();
+            return true;
+        }
+        if (list->selectedItems().isEmpty() && plain
+            && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down || key->key() == Qt::Key_Home
+                || key->key() == Qt::Key_PageUp)) {
+            // Nothing picked yet: the list would only move from its unmarked first row, which no
+            // key could then pick. These keys start at the top, as a fresh list box does.
+            list->setCurrentRow(0);
+            pick();
+            return true;
+        }
+        // Let the list move its highlight first; a changed row is a pick.
+        const int before = list->currentRow();
+        list->removeEventFilter(this);
+        QCoreApplication::sendEvent(list, event);
+        list->installEventFilter(this);
+        if (list->currentRow() != before && list->currentRow() >= 0)
+            pick();
+        return true;
+    }
+
+private:
+    QListWidget *list;
+    std::function<void()> pick;
+};
+
 } // namespace
 
 void OpenMenuByKeyboard(QWidget &window, QMenuBar *menuBar)
@@ -117,6 +207,16 @@ void EnterPressesFocusedButton(QWidget &window)
         button->setDefault(button->hasFocus() && qobject_cast<QDialog *>(button->window()));
         button->installEventFilter(filter);
     }
+}
+
+void PickRowByKeyboard(QListWidget *list, std::function<void()> pick)
+{
+    new RowPickKeys(list, std::move(pick));
+}
+
+void PickPlaceByKeyboard(QListWidget *list, std::function<void()> pick)
+{
+    new PlacePickKeys(list, std::move(pick));
 }
 
 } // namespace barkmoor

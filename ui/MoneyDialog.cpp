@@ -3,7 +3,6 @@
 
 #include "Finance.h"
 #include "GameCore.h"
-#include "WindowStyle.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,8 +10,9 @@
 
 namespace barkmoor {
 
-TMoneyDialog::TMoneyDialog(const char *formName, std::int32_t GameState::*balance, QWidget *parent)
-    : TGameDialog(formName, parent)
+TMoneyDialog::TMoneyDialog(
+    const char *formName, std::int32_t GameState::*balance, const PictureSource &pictures, QWidget *parent)
+    : TGameDialog(formName, pictures, parent)
     , balance(balance)
 {
 }
@@ -25,7 +25,7 @@ void TMoneyDialog::UseControls(const Controls &windowControls)
 
 void TMoneyDialog::FormCreate()
 {
-    CopyMainPictures(controls.dog, controls.title);
+    CopyPictures(controls.dog, controls.title);
 }
 
 void TMoneyDialog::FormShow()

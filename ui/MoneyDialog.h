@@ -38,7 +38,8 @@ protected:
     };
 
     // balance is the GameState figure the window shows beside the cash.
-    TMoneyDialog(const char *formName, std::int32_t GameState::*balance, QWidget *parent);
+    TMoneyDialog(
+        const char *formName, std::int32_t GameState::*balance, const PictureSource &pictures, QWidget *parent);
     // Takes the window's controls once its form is set up; "Leave" closes the window.
     void UseControls(const Controls &controls);
 

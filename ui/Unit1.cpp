@@ -20,23 +20,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QStyledItemDelegate>
 #include <QtMath>
 
-#include <functional>
-
 namespace barkmoor {
-
-TSnorfleMain *SnorfleMain = nullptr;
-
 namespace {
 
-constexpr int ClientWidth = 364;
-constexpr int ClientHeight = 339;
-constexpr int RowHeight = 13;
 const QString EndCaption = QStringLiteral("End");
 const std::string FinancesTitle = "Barkmoor - Finances";
 
@@ -49,11 +40,9 @@ QString Dollars(std::int32_t amount)
 void FillColumn(QListWidget *list, const QStringList &rows, const QStringList &spoken)
 {
     list->clear();
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        auto *item = new QListWidgetItem(rows[row], list);
-        item->setSizeHint(QSize(list->width(), RowHeight));
-        item->setData(Qt::AccessibleTextRole, spoken[row]);
-    }
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        (new QListWidgetItem(rows[row], list))->setData(Qt::AccessibleTextRole, spoken[row]);
+    SetRowHeights(list);
 }
 
 // The row the player picked, or -1 when the click left none selected.
@@ -62,40 +51,6 @@ int PickedRow(const QListWidget *list)
     const QListWidgetItem *item = list->currentItem();
     return item && item->isSelected() ? list->row(item) : -1;
 }
-
-// Enter, Return or Space on a column picks its current row, as a click does. The arrow
-// keys only move the highlight: a prompt on every step would make the rows unreachable.
-class RowPickKeys final : public QObject {
-public:
-    RowPickKeys(QListWidget *list, std::function<void()> pick)
-        : QObject(list)
-        , list(list)
-        , pick(std::move(pick))
-    {
-        list->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched != list || event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->modifiers() & ~Qt::KeypadModifier)
-            return false;
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter && key->key() != Qt::Key_Space)
-            return false;
-        if (QListWidgetItem *item = list->currentItem()) {
-            item->setSelected(true);
-            pick();
-        }
-        return true;
-    }
-
-private:
-    QListWidget *list;
-    std::function<void()> pick;
-};
 
 // Draws a number in full: the widest price ("$ 184810") needs nearly the whole column, so
 // it is never elided and may use the right margin; one wider still than the column less
@@ -122,18 +77,21 @@ public:
 
 } // namespace
 
-TSnorfleMain::TSnorfleMain(QWidget *parent)
+TSnorfleMain::TSnorfleMain(MainDialogs &dialogs, QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::TSnorfleMain>())
+    , dialogs(dialogs)
 {
     ui->setupUi(this);
     ui->centralwidget->setObjectName(QStringLiteral("SnorfleMainClient"));
-    ui->centralwidget->setFixedSize(ClientWidth, ClientHeight);
+    // The form gives the client area's size; the menu bar adds its own height in the game font.
+    const QSize client = ui->centralwidget->minimumSize();
+    ui->centralwidget->setFixedSize(client);
     ui->MainMenu1->setFont(GameFont());
     // Pop-up menus are windows of their own and take no font from the bar.
     for (QMenu *menu : ui->MainMenu1->findChildren<QMenu *>())
         menu->setFont(GameFont());
-    StyleGameWindow(*this, ClientWidth, ClientHeight + ui->MainMenu1->sizeHint().height());
+    StyleGameWindow(*this, client + QSize(0, ui->MainMenu1->sizeHint().height()));
     // Trot takes Enter too: after every trade the focus goes there so the next key plays on.
     EnterPressesFocusedButton(*this);
     OpenMenuByKeyboard(*this, ui->MainMenu1);
@@ -151,14 +109,13 @@ TSnorfleMain::TSnorfleMain(QWidget *parent)
     ui->ListBox2->setPalette(names);
     for (QListWidget *list : { ui->SellBox, ui->ListBox2, ui->BuyBox }) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
-        for (int row = 0; row < list->count(); ++row)
-            list->item(row)->setSizeHint(QSize(list->width(), RowHeight));
+        SetRowHeights(list);
     }
     ui->BuyBox->setItemDelegate(new WholeFigures(ui->BuyBox));
     connect(ui->SellBox, &QListWidget::itemClicked, this, &TSnorfleMain::SellBoxClick);
     connect(ui->BuyBox, &QListWidget::itemClicked, this, &TSnorfleMain::BuyBoxClick);
-    new RowPickKeys(ui->SellBox, [this] { SellBoxClick(); });
-    new RowPickKeys(ui->BuyBox, [this] { BuyBoxClick(); });
+    PickRowByKeyboard(ui->SellBox, [this] { SellBoxClick(); });
+    PickRowByKeyboard(ui->BuyBox, [this] { BuyBoxClick(); });
     CurrentRowOnlyWhileFocused(ui->SellBox);
     CurrentRowOnlyWhileFocused(ui->BuyBox);
     ui->TrotBttn->setFocus();
@@ -244,7 +201,7 @@ void TSnorfleMain::TrotBttnClick()
         GameOver();
         return;
     }
-    travel->exec();
+    dialogs.Travel().exec();
     UpdateGame();
     if (Game.AtGarden == 1) {
         RepayDebt();
@@ -266,7 +223,7 @@ void TSnorfleMain::TrotBttnClick()
 void TSnorfleMain::RepayDebt()
 {
     if (AskTitled("Do you want to visit the Top Dog?", FinancesTitle) != Answer::No) {
-        TopDogBox->exec();
+        dialogs.TopDog().exec();
         UpdateGame();
     }
 }
@@ -274,7 +231,7 @@ void TSnorfleMain::RepayDebt()
 void TSnorfleMain::BankVisit()
 {
     if (AskTitled("Do you want to visit the Saving & Bone Bank?", FinancesTitle) != Answer::No) {
-        SavingBankBox->exec();
+        dialogs.Bank().exec();
         UpdateGame();
     }
 }
@@ -287,7 +244,7 @@ void TSnorfleMain::GetLicence()
 
 void TSnorfleMain::GameOver()
 {
-    GameOverBox->exec();
+    dialogs.GameOver().exec();
     if (Game.NewGameRequested == 1)
         NewGame();
 }
@@ -344,7 +301,7 @@ void TSnorfleMain::WebSite1Click()
 
 void TSnorfleMain::About1Click()
 {
-    aboutbox->exec();
+    dialogs.About().exec();
 }
 
 void TSnorfleMain::BuyBoxClick()

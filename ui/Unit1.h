@@ -1,6 +1,8 @@
 // The main window: status display, trading columns, the Trot button and the menu.
 #pragma once
 
+#include "WindowStyle.h"
+
 #include <QMainWindow>
 #include <QPixmap>
 
@@ -17,11 +19,32 @@ namespace barkmoor {
 // The maker's web site, opened by Help > Web Site.
 inline constexpr const char *MakerWebSite = "https://barkmoor.example.org/";
 
-class TSnorfleMain : public QMainWindow {
+class Taboutbox;
+class TGameOverBox;
+class TSavingBankBox;
+class TTopDogBox;
+class Ttravel;
+
+// The dialogs the main window shows, each ready when asked for: start-up makes them after
+// the window's first frame, or at once when a handler needs one sooner.
+class MainDialogs {
+public:
+    virtual Ttravel &Travel() = 0;
+    virtual TTopDogBox &TopDog() = 0;
+    virtual TSavingBankBox &Bank() = 0;
+    virtual TGameOverBox &GameOver() = 0;
+    virtual Taboutbox &About() = 0;
+
+protected:
+    ~MainDialogs() = default;
+};
+
+// The dialogs copy their pictures from it.
+class TSnorfleMain : public QMainWindow, public PictureSource {
     Q_OBJECT
 
 public:
-    explicit TSnorfleMain(QWidget *parent = nullptr);
+    explicit TSnorfleMain(MainDialogs &dialogs, QWidget *parent = nullptr);
     ~TSnorfleMain() override;
 
     // Creation handler: sound menu state, game length, and the first game.
@@ -57,8 +80,8 @@ public:
     // The help file Help Topics opens: barkmoor.hlp in the running program's folder.
     static QString HelpFilePath();
 
-    QPixmap DogPicture() const;
-    QPixmap TitlePicture() const;
+    QPixmap DogPicture() const override;
+    QPixmap TitlePicture() const override;
 
 protected:
     // Closing the main window ends the program, even when it was hidden at the time.
@@ -71,9 +94,7 @@ private:
     void CloseTrade(QListWidget *list);
 
     std::unique_ptr<Ui::TSnorfleMain> ui;
+    MainDialogs &dialogs;
 };
-
-// The main window, set once at start-up.
-extern TSnorfleMain *SnorfleMain;
 
 } // namespace barkmoor

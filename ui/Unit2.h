@@ -11,24 +11,23 @@ class Ttravel;
 
 namespace barkmoor {
 
+class TWarden;
+
 class Ttravel : public TGameDialog {
     Q_OBJECT
 
 public:
-    explicit Ttravel(QWidget *parent = nullptr);
+    // warden comes up when the Dog Catcher meets the dog on a move.
+    Ttravel(const PictureSource &pictures, TWarden &warden, QWidget *parent = nullptr);
     ~Ttravel() override;
 
     void FormCreate();
     // The whole move or stay for the picked row; the window closes when it has finished.
     void placeboxClick();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     std::unique_ptr<Ui::Ttravel> ui;
+    TWarden &warden;
 };
-
-extern Ttravel *travel;
 
 } // namespace barkmoor

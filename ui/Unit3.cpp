@@ -1,19 +1,16 @@
 // About window: shown from the Help menu; it touches no game state.
 #include "Unit3.h"
 
-#include "WindowStyle.h"
 #include "ui_Unit3.h"
 
 namespace barkmoor {
 
-Taboutbox *aboutbox = nullptr;
-
-Taboutbox::Taboutbox(QWidget *parent)
-    : TGameDialog("aboutbox", parent)
+Taboutbox::Taboutbox(const PictureSource &pictures, QWidget *parent)
+    : TGameDialog("aboutbox", pictures, parent)
     , ui(std::make_unique<Ui::Taboutbox>())
 {
     ui->setupUi(this);
-    SetUpWindow(399, 228);
+    SetUpWindow();
     connect(ui->Button1, &QPushButton::clicked, this, &Taboutbox::Button1Click);
 }
 
@@ -21,7 +18,7 @@ Taboutbox::~Taboutbox() = default;
 
 void Taboutbox::FormCreate()
 {
-    CopyMainPictures(ui->Image1, ui->Image2);
+    CopyPictures(ui->Image1, ui->Image2);
     // The first notice keeps its width and grows to hold its wrapped lines.
     ui->Label2->setFixedHeight(qMax(ui->Label2->height(), ui->Label2->heightForWidth(ui->Label2->width())));
     ui->Button1->setFocus();

@@ -15,7 +15,7 @@ class Taboutbox : public TGameDialog {
     Q_OBJECT
 
 public:
-    explicit Taboutbox(QWidget *parent = nullptr);
+    explicit Taboutbox(const PictureSource &pictures, QWidget *parent = nullptr);
     ~Taboutbox() override;
 
     void FormCreate();
@@ -24,7 +24,5 @@ public:
 private:
     std::unique_ptr<Ui::Taboutbox> ui;
 };
-
-extern Taboutbox *aboutbox;
 
 } // namespace barkmoor

@@ -7,14 +7,12 @@
 
 namespace barkmoor {
 
-TTopDogBox *TopDogBox = nullptr;
-
-TTopDogBox::TTopDogBox(QWidget *parent)
-    : TMoneyDialog("TopDogBox", &GameState::Debt, parent)
+TTopDogBox::TTopDogBox(const PictureSource &pictures, QWidget *parent)
+    : TMoneyDialog("TopDogBox", &GameState::Debt, pictures, parent)
     , ui(std::make_unique<Ui::TTopDogBox>())
 {
     ui->setupUi(this);
-    SetUpWindow(344, 205);
+    SetUpWindow();
     UseControls({ ui->Image1, ui->Image2, ui->topdogdebt, ui->cashinpaw, ui->AmountBox, ui->cancelbttn });
     connect(ui->repaybttn, &QPushButton::clicked, this, &TTopDogBox::repaybttnClick);
     connect(ui->borrowbttn, &QPushButton::clicked, this, &TTopDogBox::borrowbttnClick);

@@ -15,7 +15,7 @@ class TTopDogBox : public TMoneyDialog {
     Q_OBJECT
 
 public:
-    explicit TTopDogBox(QWidget *parent = nullptr);
+    explicit TTopDogBox(const PictureSource &pictures, QWidget *parent = nullptr);
     ~TTopDogBox() override;
 
 private:
@@ -26,7 +26,5 @@ private:
 
     std::unique_ptr<Ui::TTopDogBox> ui;
 };
-
-extern TTopDogBox *TopDogBox;
 
 } // namespace barkmoor

@@ -7,14 +7,12 @@
 
 namespace barkmoor {
 
-TSavingBankBox *SavingBankBox = nullptr;
-
-TSavingBankBox::TSavingBankBox(QWidget *parent)
-    : TMoneyDialog("SavingBankBox", &GameState::Savings, parent)
+TSavingBankBox::TSavingBankBox(const PictureSource &pictures, QWidget *parent)
+    : TMoneyDialog("SavingBankBox", &GameState::Savings, pictures, parent)
     , ui(std::make_unique<Ui::TSavingBankBox>())
 {
     ui->setupUi(this);
-    SetUpWindow(341, 203);
+    SetUpWindow();
     UseControls({ ui->Image1, ui->Image2, ui->banksavings, ui->cashinpaw, ui->AmountBox, ui->cancelbttn });
     connect(ui->DepositBttn, &QPushButton::clicked, this, &TSavingBankBox::DepositBttnClick);
     connect(ui->Withdrawbttn, &QPushButton::clicked, this, &TSavingBankBox::WithdrawbttnClick);

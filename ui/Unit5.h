@@ -15,7 +15,7 @@ class TSavingBankBox : public TMoneyDialog {
     Q_OBJECT
 
 public:
-    explicit TSavingBankBox(QWidget *parent = nullptr);
+    explicit TSavingBankBox(const PictureSource &pictures, QWidget *parent = nullptr);
     ~TSavingBankBox() override;
 
 private:
@@ -26,7 +26,5 @@ private:
 
     std::unique_ptr<Ui::TSavingBankBox> ui;
 };
-
-extern TSavingBankBox *SavingBankBox;
 
 } // namespace barkmoor

@@ -3,8 +3,6 @@
 
 #include "GameCore.h"
 #include "HighScores.h"
-#include "Unit1.h"
-#include "WindowStyle.h"
 #include "ui_Unit6.h"
 
 #include <QDate>
@@ -12,8 +10,6 @@
 #include <QTextBoundaryFinder>
 
 namespace barkmoor {
-
-TGameOverBox *GameOverBox = nullptr;
 
 namespace {
 
@@ -43,12 +39,13 @@ std::string FirstVisibleCharacters(const std::string &text, std::size_t count)
     return shown.left(end).toStdString();
 }
 
-TGameOverBox::TGameOverBox(QWidget *parent)
-    : TGameDialog("GameOverBox", parent)
+TGameOverBox::TGameOverBox(QWidget &mainWindow, const PictureSource &pictures)
+    : TGameDialog("GameOverBox", pictures, &mainWindow)
     , ui(std::make_unique<Ui::TGameOverBox>())
+    , mainWindow(mainWindow)
 {
     ui->setupUi(this);
-    SetUpWindow(353, 332);
+    SetUpWindow();
     // The name the player types is cut where the player sees a character end.
     SetCharacterCut(FirstVisibleCharacters);
     // A right-to-left name starts where the others do rather than at the date column.
@@ -64,8 +61,8 @@ TGameOverBox::~TGameOverBox() = default;
 
 void TGameOverBox::FormShow()
 {
-    SnorfleMain->hide();
-    CopyMainPictures(ui->Image1, ui->Image2);
+    mainWindow.hide();
+    CopyPictures(ui->Image1, ui->Image2);
     ui->totalcash->setText(QStringLiteral("$%1").arg(FinalScore()));
     TopSnorfleWinner();
 
@@ -94,7 +91,7 @@ void TGameOverBox::TopSnorfleWinner()
 void TGameOverBox::exitgamebttnClick()
 {
     // The main window's close ends the program once this handler has returned.
-    SnorfleMain->close();
+    mainWindow.close();
     CloseWindow();
 }
 
@@ -102,9 +99,9 @@ void TGameOverBox::newgamebttnClick()
 {
     Game.NewGameRequested = 1;
     CloseWindow();
-    SnorfleMain->show();
-    SnorfleMain->raise();
-    SnorfleMain->activateWindow();
+    mainWindow.show();
+    mainWindow.raise();
+    mainWindow.activateWindow();
 }
 
 } // namespace barkmoor

@@ -16,7 +16,8 @@ class TGameOverBox : public TGameDialog {
     Q_OBJECT
 
 public:
-    explicit TGameOverBox(QWidget *parent = nullptr);
+    // Stands over the main window, which it hides while it shows, and shows its pictures.
+    TGameOverBox(QWidget &mainWindow, const PictureSource &pictures);
     ~TGameOverBox() override;
 
     // Runs on every showing, before the window appears: hides the main window, ranks the
@@ -30,9 +31,8 @@ private:
     void newgamebttnClick();
 
     std::unique_ptr<Ui::TGameOverBox> ui;
+    QWidget &mainWindow;
 };
-
-extern TGameOverBox *GameOverBox;
 
 // The first count characters of a UTF-8 text as the player sees them: a letter with its
 // accents, a flag or an emoji joined from several is one character and is never split.

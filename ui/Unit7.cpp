@@ -2,28 +2,18 @@
 #include "Unit7.h"
 
 #include "Catcher.h"
-#include "WindowStyle.h"
 #include "ui_Unit7.h"
 
 #include <QPushButton>
 
 namespace barkmoor {
 
-TWarden *Warden = nullptr;
-
-namespace {
-
-constexpr int ClientWidth = 319;
-constexpr int ClientHeight = 155;
-
-} // namespace
-
-TWarden::TWarden(QWidget *parent)
-    : TGameDialog("Warden", parent)
+TWarden::TWarden(const PictureSource &pictures, QWidget *parent)
+    : TGameDialog("Warden", pictures, parent)
     , ui(std::make_unique<Ui::TWarden>())
 {
     ui->setupUi(this);
-    SetUpWindow(ClientWidth, ClientHeight);
+    SetUpWindow();
     CentreOnEveryShow();
     openingText = ui->Label2->text();
     connect(ui->Button1, &QPushButton::clicked, this, &TWarden::Button1Click);
@@ -40,7 +30,7 @@ void TWarden::Button3Click()
 
 void TWarden::FormCreate()
 {
-    CopyMainPictures(ui->Image1, ui->Image2);
+    CopyPictures(ui->Image1, ui->Image2);
     ShowChoices();
 }
 

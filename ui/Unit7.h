@@ -18,7 +18,7 @@ class TWarden : public TGameDialog {
     Q_OBJECT
 
 public:
-    explicit TWarden(QWidget *parent = nullptr);
+    explicit TWarden(const PictureSource &pictures, QWidget *parent = nullptr);
     ~TWarden() override;
 
     // "OK": the encounter is over.
@@ -39,8 +39,5 @@ private:
     std::unique_ptr<Ui::TWarden> ui;
     QString openingText;
 };
-
-// The Dog Catcher window, set once at start-up.
-extern TWarden *Warden;
 
 } // namespace barkmoor

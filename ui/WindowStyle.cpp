@@ -1,13 +1,12 @@
 // Shared window look and the picture copy that every dialog makes from the main window.
 #include "WindowStyle.h"
 
-#include "Unit1.h"
-
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QScreen>
 #include <QWidget>
 #include <QtMath>
@@ -73,7 +72,7 @@ QPixmap CrispPicture(const QPixmap &picture, qreal devicePixelRatio)
     return sharp;
 }
 
-void StyleGameWindow(QWidget &window, int clientWidth, int clientHeight)
+void StyleGameWindow(QWidget &window, const QSize &clientSize)
 {
     window.setFont(GameFont());
     window.setAutoFillBackground(true);
@@ -82,7 +81,13 @@ void StyleGameWindow(QWidget &window, int clientWidth, int clientHeight)
     window.setPalette(palette);
     window.setWindowFlags((window.windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowMinimizeButtonHint);
-    window.setFixedSize(clientWidth, clientHeight);
+    window.setFixedSize(clientSize);
+}
+
+void SetRowHeights(QListWidget *list)
+{
+    for (int row = 0; row < list->count(); ++row)
+        list->item(row)->setSizeHint(QSize(list->width(), RowHeight));
 }
 
 void CentreOnScreen(QWidget &window)
@@ -100,12 +105,12 @@ void NamePictures(QLabel *dog, QLabel *title)
     title->setAccessibleName(QStringLiteral("Barkmoor"));
 }
 
-void CopyMainPictures(QLabel *dog, QLabel *title)
+void CopyMainPictures(const PictureSource &main, QLabel *dog, QLabel *title)
 {
     NamePictures(dog, title);
     // A copy of its own, as the dialogs never share a bitmap with the main window.
-    dog->setPixmap(SnorfleMain->DogPicture().copy());
-    title->setPixmap(SnorfleMain->TitlePicture().copy());
+    dog->setPixmap(main.DogPicture().copy());
+    title->setPixmap(main.TitlePicture().copy());
 }
 
 } // namespace barkmoor

@@ -4,10 +4,25 @@
 #include <QFont>
 #include <QPixmap>
 
-class QWidget;
 class QLabel;
+class QListWidget;
+class QSize;
+class QWidget;
 
 namespace barkmoor {
+
+// The height of every list row, in the trading columns and the travel list alike.
+inline constexpr int RowHeight = 13;
+
+// Where a dialog's two pictures come from: the main window.
+class PictureSource {
+public:
+    virtual QPixmap DogPicture() const = 0;
+    virtual QPixmap TitlePicture() const = 0;
+
+protected:
+    ~PictureSource() = default;
+};
 
 // The 8-point game font: the metric-compatible bitmap MS Sans Serif when the machine has
 // it and the screen shows it crisply (a device pixel ratio of 1), otherwise the scalable
@@ -25,13 +40,16 @@ QPixmap CrispPicture(const QPixmap &picture, qreal devicePixelRatio);
 
 // Fixed client size, white ground (through the palette: a style sheet would stop the font
 // reaching the controls), the game font, and a title bar with a minimise button only.
-void StyleGameWindow(QWidget &window, int clientWidth, int clientHeight);
+void StyleGameWindow(QWidget &window, const QSize &clientSize);
+
+// Every row of the list RowHeight high and as wide as the list.
+void SetRowHeights(QListWidget *list);
 
 void CentreOnScreen(QWidget &window);
 
 // Names the dog and title pictures for screen readers.
 void NamePictures(QLabel *dog, QLabel *title);
 // Copies the main window's dog and title pictures into a dialog's two picture labels.
-void CopyMainPictures(QLabel *dog, QLabel *title);
+void CopyMainPictures(const PictureSource &main, QLabel *dog, QLabel *title);
 
 } // namespace barkmoor

@@ -5,12 +5,16 @@ Would catch: the help file installed into bin/ or anywhere but beside the progra
 Topics finds nothing); an absolute or dangling command link (it breaks under DESTDIR, in a
 package, or once the tree moves); a desktop entry or metainfo that its validator rejects,
 or whose command, icon or id names nothing installed; an icon size missing or drawn at the
-wrong size; a screenshot whose declared size no longer matches the picture.
+wrong size; a screenshot whose declared size no longer matches the picture; an installed
+program or module that names the build or source folder (it would load a library planted
+there) or carries a library search path leading outside its own folder.
 
 Usage: check_install_tree.py BUILD_DIR WORK_DIR SOURCE_DIR
 """
 import filecmp
 import os
+import re
+import subprocess
 import sys
 import xml.etree.ElementTree as ET
 
@@ -37,6 +41,28 @@ check.expect(os.path.isfile(os.path.join(os.path.dirname(program), "barkmoor.hlp
 check.expect(os.path.isfile(os.path.join(os.path.dirname(program), "libbarkmoor_sound.so")),
              "libbarkmoor_sound.so sits beside the program")
 check.expect(sorted(os.listdir(os.path.join(usr, "bin"))) == ["barkmoor"], "bin/ holds the command only")
+
+# Every installed program and module looks for libraries in the system's places or its own
+# folder only. Debug information may name the folders (it is never loaded), so the loaded
+# parts are what is searched.
+elves = [os.path.join(d, f) for d, _, files in os.walk(usr) for f in files
+         if not os.path.islink(os.path.join(d, f)) and open(os.path.join(d, f), "rb").read(4) == b"\x7fELF"]
+check.expect(program in elves and len(elves) >= 2, "the program and its sound module are installed")
+folders = {os.path.realpath(build), os.path.realpath(source)}
+for elf in elves:
+    name = os.path.relpath(elf, usr)
+    code, out = run(["readelf", "-d", "-W", elf], env)
+    paths = [p for m in re.finditer(r"\((?:RPATH|RUNPATH)\)\s+Library (?:rpath|runpath): \[(.*)\]", out)
+             for p in m.group(1).split(":")]
+    check.expect(code == 0 and all(p in ("$ORIGIN", "${ORIGIN}") for p in paths),
+                 "%s searches no folder but its own: %s" % (name, paths or "no RPATH or RUNPATH"))
+    loaded = os.path.join(work, "loaded-" + os.path.basename(elf))
+    code, out = run(["objcopy", "--strip-debug", elf, loaded], env)
+    with open(loaded, "rb") as f:
+        content = f.read() if code == 0 else b""
+    # Qt keeps its string literals in UTF-16.
+    named = [d for d in folders if d.encode() in content or d.encode("utf-16-le") in content]
+    check.expect(code == 0 and not named, "%s names no build or source folder %s" % (name, named or ""))
 check.expect(os.path.isfile(os.path.join(usr, "share", "man", "man6", "barkmoor.6.gz")), "manual page in man6")
 
 # The menu entry, valid, naming the installed command and icon.

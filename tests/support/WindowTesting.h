@@ -6,6 +6,7 @@
 #include "Platform.h"
 #include "QtPrompts.h"
 #include "Random.h"
+#include "Startup.h"
 
 #include <QElapsedTimer>
 #include <QHash>
