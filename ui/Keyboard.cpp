@@ -112,9 +112,10 @@ bool PicksHighlighted(const QKeyEvent *key)
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
 }
 
-class RowPickKeys final : public QObject {
+// Watches a list's key presses; what a key picks is up to the kind of list.
+class ListPickKeys : public QObject {
 public:
-    RowPickKeys(QListWidget *list, std::function<void()> pick)
+    ListPickKeys(QListWidget *list, std::function<void()> pick)
         : QObject(list)
         , list(list)
         , pick(std::move(pick))
@@ -123,11 +124,26 @@ public:
     }
 
 protected:
+    virtual bool KeyPress(QKeyEvent *key) = 0;
+
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watched != list || event->type() != QEvent::KeyPress)
             return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
+        return KeyPress(static_cast<QKeyEvent *>(event));
+    }
+
+    QListWidget *list;
+    std::function<void()> pick;
+};
+
+class RowPickKeys final : public ListPickKeys {
+public:
+    using ListPickKeys::ListPickKeys;
+
+protected:
+    bool KeyPress(QKeyEvent *key) override
+    {
         if (!Plain(key) || !PicksHighlighted(key))
             return false;
         if (QListWidgetItem *item = list->currentItem()) {
@@ -136,28 +152,15 @@ protected:
         }
         return true;
     }
-
-private:
-    QListWidget *list;
-    std::function<void()> pick;
 };
 
-class PlacePickKeys final : public QObject {
+class PlacePickKeys final : public ListPickKeys {
 public:
-    PlacePickKeys(QListWidget *list, std::function<void()> pick)
-        : QObject(list)
-        , list(list)
-        , pick(std::move(pick))
-    {
-        list->installEventFilter(this);
-    }
+    using ListPickKeys::ListPickKeys;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool KeyPress(QKeyEvent *key) override
     {
-        if (watched != list || event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
         const bool plain = Plain(key);
         if (plain && PicksHighlighted(key)) {
             // The highlighted row, which may be the place picked last time or the first row.
@@ -177,16 +180,12 @@ protected:
         // Let the list move its highlight first; a changed row is a pick.
         const int before = list->currentRow();
         list->removeEventFilter(this);
-        QCoreApplication::sendEvent(list, event);
+        QCoreApplication::sendEvent(list, key);
         list->installEventFilter(this);
         if (list->currentRow() != before && list->currentRow() >= 0)
             pick();
         return true;
     }
-
-private:
-    QListWidget *list;
-    std::function<void()> pick;
 };
 
 } // namespace
