@@ -12,11 +12,10 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-cache=${BARKMOOR_WINDOWS_CACHE:-$HOME/.cache/barkmoor-windows}
+cache=${BARKMOOR_WINDOWS_CACHE:-${HOME:-/root}/.cache/barkmoor-windows}
 build_dir=${BUILD_DIR:-$root/build-windows}
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 qt_version=6.4.2
-qt_prefix=$cache/qt-$qt_version-mingw-w64
 jobs=$(nproc)
 
 sudo=""
@@ -37,25 +36,74 @@ install_packages() {
     "${missing[@]}"
 }
 
-# Qt's source comes only from Debian's own source package.
-fetch_qt_source() {
-  local src=$cache/src
-  [ -f "$src/qtbase/CMakeLists.txt" ] && return 0
-  if ! apt-get source --print-uris -qq qt6-base 2> /dev/null | grep -q orig; then
-    echo "Adding Debian's source entries for bookworm main"
-    $sudo tee /etc/apt/sources.list.d/bookworm-src.sources > /dev/null << 'EOF'
+# The Qt source package that apt offers for 6.4.2, with its exact Debian revision: apt takes
+# no pattern in a source version.
+qt_source_version() {
+  apt-cache showsrc qt6-base 2> /dev/null | sed -n 's/^Version: //p' |
+    grep -m1 "^$qt_version+" || true
+}
+
+ensure_source_entries() {
+  [ -n "$(qt_source_version)" ] && return 0
+  echo "Adding Debian's source entries for bookworm main"
+  $sudo tee /etc/apt/sources.list.d/bookworm-src.sources > /dev/null << 'EOF2'
 Types: deb-src
 URIs: http://deb.debian.org/debian
 Suites: bookworm
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
-    $sudo apt-get update -qq
-  fi
-  mkdir -p "$src"
-  (cd "$src" && apt-get source -qq --download-only "qt6-base=$qt_version*" &&
-    dpkg-source -x qt6-base_$qt_version*.dsc qtbase > /dev/null)
+EOF2
+  $sudo apt-get update -qq
+  [ -n "$(qt_source_version)" ] && return 0
+  echo "No source of qt6-base $qt_version is offered by apt (apt-cache showsrc qt6-base);" \
+    "the Windows build needs exactly that Qt." >&2
+  exit 1
 }
+
+# Qt's source comes only from Debian's own source package.
+fetch_qt_source() {
+  local src=$cache/src-$source_version
+  [ -f "$src/qtbase/CMakeLists.txt" ] && return 0
+  rm -rf "$src"
+  mkdir -p "$src"
+  (cd "$src" && apt-get source -qq --download-only "qt6-base=$source_version" 2>&1 |
+    grep -v 'Download is performed unsandboxed' || true)
+  (cd "$src" && dpkg-source -x "qt6-base_${source_version#*:}.dsc" qtbase > /dev/null)
+  [ -f "$src/qtbase/CMakeLists.txt" ] || { echo "Unpacking qt6-base $source_version failed" >&2; exit 1; }
+}
+
+# Only what the game loads: Core, Gui, Widgets, the Windows platform plugin and the Vista
+# style. Everything below is a module, plugin, bundled library or widget it never uses;
+# harfbuzz stays, as it shapes every caption. Drag and drop stays too: without it
+# qapplication.cpp does not compile in 6.4.2.
+qt_options=(
+  -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+  # Modules and the OpenGL/Vulkan paths.
+  -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
+  -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF
+  -DFEATURE_testlib=OFF -DFEATURE_network=OFF -DFEATURE_concurrent=OFF -DFEATURE_sql_sqlite=OFF
+  # Debian's source leaves out the tablet and IAccessible2 sources.
+  -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_system_zlib=OFF
+  # The Direct2D platform plugin, FreeType (and with it the offscreen plugin).
+  -DFEATURE_direct2d=OFF -DFEATURE_direct2d1_1=OFF -DFEATURE_freetype=OFF
+  # Image formats: the game's resources are BMP and PNG.
+  -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_movie=OFF
+  -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
+  # Documents: PDF, Markdown, ODF; undo; the tray icon and session management.
+  -DFEATURE_pdf=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
+  -DFEATURE_textodfwriter=OFF -DFEATURE_undocommand=OFF -DFEATURE_undostack=OFF
+  -DFEATURE_undogroup=OFF -DFEATURE_systemtrayicon=OFF -DFEATURE_sessionmanager=OFF
+  # Widgets and dialogs the game does not show, and the Fusion style.
+  -DFEATURE_style_fusion=OFF -DFEATURE_graphicsview=OFF -DFEATURE_filedialog=OFF
+  -DFEATURE_fscompleter=OFF -DFEATURE_filesystemmodel=OFF -DFEATURE_colordialog=OFF
+  -DFEATURE_fontdialog=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_inputdialog=OFF
+  -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
+  -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_mdiarea=OFF
+  -DFEATURE_dockwidget=OFF -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF
+  -DFEATURE_keysequenceedit=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF
+  -DFEATURE_splashscreen=OFF -DFEATURE_commandlinkbutton=OFF -DFEATURE_toolbox=OFF
+  -DFEATURE_syntaxhighlighter=OFF -DFEATURE_datawidgetmapper=OFF
+)
 
 build_qt() {
   if qt_ready; then
@@ -63,31 +111,40 @@ build_qt() {
     return 0
   fi
   fetch_qt_source
-  echo "Building Qt $qt_version for Windows into $qt_prefix (about an hour on 2 cores)"
-  local qt_build=$cache/qt-build
-  # Debian's source leaves out the tablet, IAccessible2 and SQLite sources: tablets stay off.
-  # Without OpenGL the Windows plugin must not try to pick an OpenGL library at run time.
-  cmake -S "$cache/src/qtbase" -B "$qt_build" -G Ninja \
+  echo "Building Qt $source_version for Windows into $qt_prefix (about 25 minutes on 2 cores)"
+  local qt_build=$cache/qt-build started=$SECONDS
+  rm -rf "$qt_build"
+  cmake -S "$cache/src-$source_version/qtbase" -B "$qt_build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_CROSSCOMPILING_EMULATOR= \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
-    -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
-    -DFEATURE_xml=OFF -DFEATURE_testlib=OFF -DFEATURE_network=OFF -DFEATURE_concurrent=OFF \
-    -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_vulkan=OFF \
-    -DFEATURE_sql_sqlite=OFF -DFEATURE_system_zlib=OFF
+    "${qt_options[@]}" > "$cache/qt-configure.log"
   cmake --build "$qt_build" -j "$jobs"
-  cmake --install "$qt_build"
+  cmake --install "$qt_build" > /dev/null
   rm -rf "$qt_build"
+  echo "Qt for Windows built in $(((SECONDS - started) / 60)) minutes"
 }
 
+# The cached Qt is named by its source and by everything that shapes it, so a changed option
+# or toolchain builds a new one.
+qt_prefix_for() {
+  local key
+  key=$( (printf '%s\n' "$1" "${qt_options[@]}"; cat "$toolchain") | sha256sum | cut -c1-12)
+  echo "$cache/qt-$1-mingw-w64-$key"
+}
 qt_ready() { [ -f "$qt_prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; }
 if [ "${1:-}" = "--qt-ready" ]; then
+  source_version=$(qt_source_version)
+  [ -n "$source_version" ] || exit 1
+  qt_prefix=$(qt_prefix_for "$source_version")
   qt_ready
   exit
 fi
 
 install_packages
+ensure_source_entries
+source_version=$(qt_source_version)
+qt_prefix=$(qt_prefix_for "$source_version")
 build_qt
 [ "${1:-}" = "--qt-only" ] && exit 0
 
