@@ -57,7 +57,7 @@ void SetUpApplication(QApplication &application)
     LoadGameResources();
     // Only the name: a display name would be appended to every window caption.
     application.setApplicationName(QStringLiteral("Barkmoor"));
-    application.setApplicationVersion(QStringLiteral("1.00b"));
+    application.setApplicationVersion(QStringLiteral(BARKMOOR_VERSION));
     // Ties the windows to the installed menu entry (its icon on a Wayland task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.barkmoor"));
     application.setWindowIcon(GameIcon()); // drawn at each size, so crisp at 2x too

@@ -18,13 +18,13 @@ function(barkmoor_install_command dir component)
   install(FILES "${link}" DESTINATION "${dir}" COMPONENT ${component} ${ARGN})
 endfunction()
 
-# Compresses source into the build folder as the manual and changelog are shipped:
-# best compression and no time stamp, so the same text always gives the same bytes.
+# Fills the version into source and compresses it into the build folder as the manual and
+# changelog are shipped: best compression and no time stamp, so the same text always gives
+# the same bytes.
 function(barkmoor_gzip source output)
-  set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
-  get_filename_component(folder ${output} DIRECTORY)
-  file(MAKE_DIRECTORY ${folder})
-  execute_process(COMMAND gzip -9nc INPUT_FILE ${source} OUTPUT_FILE ${output} COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX REPLACE "[.]gz$" "" text ${output})
+  configure_file(${source} ${text} @ONLY)
+  execute_process(COMMAND gzip -9nc INPUT_FILE ${text} OUTPUT_FILE ${output} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
 
 # Debian puts a game's command in /usr/games and wants a copyright file and a changelog
@@ -37,7 +37,7 @@ install(FILES ${BARKMOOR_DEBIAN_DIR}/copyright ${PROJECT_BINARY_DIR}/debian/chan
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME barkmoor)
-set(CPACK_PACKAGE_VERSION 1.00b)
+set(CPACK_PACKAGE_VERSION ${BARKMOOR_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Barkmoor developers")
 set(CPACK_PACKAGE_CONTACT "The Barkmoor developers <barkmoor@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://barkmoor.example.org/)

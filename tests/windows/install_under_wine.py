@@ -7,6 +7,7 @@ programs (name, version, publisher), then that uninstalling leaves none of them 
 usage: install_under_wine.py SETUP_EXE ZIP
 """
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -40,7 +41,9 @@ def main():
         drive = os.path.join(prefix, "drive_c")
         folder = os.path.join(drive, "Program Files", "Barkmoor")
         shortcut = os.path.join(drive, "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs",
-                                "Barkmoor.lnk")
+                                "Barkmoor", "Barkmoor.lnk")
+        # The entry carries the version the installer was made for: barkmoor-VERSION-setup.exe.
+        version = re.fullmatch(r"barkmoor-(.+)-setup\.exe", os.path.basename(setup)).group(1)
         before = {os.path.relpath(os.path.join(d, f), drive)
                   for d, _, files in os.walk(drive) for f in files}
 
@@ -55,7 +58,7 @@ def main():
         if not os.path.isfile(shortcut):
             fail("no Start-menu shortcut")
         entry = wine("reg", "query", KEY).stdout
-        for name, value in (("DisplayName", "Barkmoor"), ("DisplayVersion", "1.00b"),
+        for name, value in (("DisplayName", "Barkmoor"), ("DisplayVersion", version),
                             ("Publisher", "The Barkmoor developers")):
             if not any(line.split()[:1] == [name] and line.rstrip().endswith(value) for line in entry.splitlines()):
                 fail("installed-programs entry lacks %s %s:\n%s" % (name, value, entry))
@@ -68,8 +71,8 @@ def main():
         subprocess.run(["wineserver", "-w"], env=env, timeout=120)
         if os.path.exists(folder):
             fail("the program folder is still there: %s" % os.listdir(folder))
-        if os.path.exists(shortcut):
-            fail("the Start-menu shortcut is still there")
+        if os.path.exists(os.path.dirname(shortcut)):
+            fail("the Start-menu shortcut or its folder is still there")
         if wine("reg", "query", KEY).returncode == 0:
             fail("the installed-programs entry is still there")
         after = {os.path.relpath(os.path.join(d, f), drive)

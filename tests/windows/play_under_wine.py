@@ -3,7 +3,7 @@
 
 Unpacks the zip into a fresh Wine prefix, starts barkmoor.exe, waits for the main window and
 saves a screenshot, presses Trot, picks a place in the travel window, checks that the day
-count dropped by one, and leaves by File > Exit, expecting exit code 0. The DLLs Wine
+count dropped by one (or two, when the trip ended at the dog-house), and leaves by File > Exit, expecting exit code 0. The DLLs Wine
 loaded are checked against the zip: each one the zip holds is loaded from it, and nothing
 else is loaded from outside Wine's own system folder.
 
@@ -187,12 +187,13 @@ def main():
                             ["xdotool", "search", "--onlyvisible", "--name", "."])[1].split(), 10)
                 if others:
                     return False
-                return read_days(screen.grab("wine-after-trot.png"), box, scratch) == 30
+                # A move costs a day; the dog-house event on arrival costs one more.
+                return read_days(screen.grab("wine-after-trot.png"), box, scratch) in (30, 29)
 
             if not wait_for(trip_done, 90, step=1.0):
                 screen.grab("wine-after-trot.png")
                 shown = session.run(["xdotool", "search", "--onlyvisible", "--name", "."])[1].split()
-                fail("the trip did not end with the day count at 30; windows shown: %s"
+                fail("the trip did not end with the day count at 30 or 29; windows shown: %s"
                      % [window_name(session, w) for w in shown])
 
             # File > Exit through the menu bar: F10 opens it at File, Down its menu, Return exits.

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Cross-builds Barkmoor for 64-bit Windows on Debian 12: installs the MinGW-w64 compilers,
-# Wine and NSIS, builds Qt's base from Debian's source package once into a cache folder
-# outside the tree, then builds the game, its zip and its installer.
+# Wine and NSIS, builds a lean Qt from Debian's source package once into a cache folder
+# outside the tree, then configures and builds the game and packs its zip and installer
+# with CPack.
 #
 #   tools/windows/build.sh           everything
-#   tools/windows/build.sh --qt-only  only the cached Qt (the slow part, about an hour)
+#   tools/windows/build.sh --qt-only  only the cached Qt (the slow part)
 #   tools/windows/build.sh --qt-ready says whether that Qt is cached (exit 0) or not (1)
 #
 # BARKMOOR_WINDOWS_CACHE moves the cache (default ~/.cache/barkmoor-windows); the results go
@@ -23,7 +24,7 @@ sudo=""
 
 install_packages() {
   local packages=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
-                  g++-mingw-w64-x86-64-posix libgtest-dev wine wine64 nsis zip unzip)
+                  g++-mingw-w64-x86-64-posix libgtest-dev wine wine64 nsis)
   local missing=() p
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2> /dev/null | grep -q "install ok installed" ||
@@ -148,54 +149,14 @@ qt_prefix=$(qt_prefix_for "$source_version")
 build_qt
 [ "${1:-}" = "--qt-only" ] && exit 0
 
-# The game and its rules tests, with the toolchain kept in the tree.
+# The game and its rules tests, with the toolchain kept in the tree; then CPack's zip and
+# installer from the same install rules as the Debian package.
 cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_FIND_ROOT_PATH="$qt_prefix" -DCMAKE_PREFIX_PATH="$qt_prefix" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake > /dev/null
 cmake --build "$build_dir" -j "$jobs"
-
-# The zip: the program, its help, the Qt DLLs and plugins it loads and the compiler's runtime
-# DLLs, found by following the program's imports (and the plugins') through both folders.
-version=1.00b
-stage=$build_dir/stage
-rm -rf "$stage"
-mkdir -p "$stage/platforms" "$stage/styles"
-cp "$build_dir/barkmoor.exe" "$root/res/barkmoor.hlp" "$stage/"
-cp "$qt_prefix/plugins/platforms/qwindows.dll" "$stage/platforms/"
-cp "$qt_prefix/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
-x86_64-w64-mingw32-strip "$stage"/*.exe "$stage"/*/*.dll
-runtime_dirs=("$qt_prefix/bin" /usr/lib/gcc/x86_64-w64-mingw32/*-posix /usr/x86_64-w64-mingw32/lib)
-imports() { x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p'; }
-queue=("$stage/barkmoor.exe" "$stage"/platforms/*.dll "$stage"/styles/*.dll)
-while ((${#queue[@]})); do
-  file=${queue[0]}
-  queue=("${queue[@]:1}")
-  for dll in $(imports "$file"); do
-    [ -e "$stage/$dll" ] && continue
-    for dir in "${runtime_dirs[@]}"; do
-      if [ -f "$dir/$dll" ]; then
-        cp "$dir/$dll" "$stage/"
-        x86_64-w64-mingw32-strip "$stage/$dll"
-        queue+=("$stage/$dll")
-        break
-      fi
-    done
-  done
-done
-zip_file=$build_dir/barkmoor-$version-win64.zip
-rm -f "$zip_file"
-(cd "$stage" && find . -type f | sed 's|^\./||' | sort | zip -q -X "$zip_file" -@)
-
-# The installer removes exactly what it installed.
-list=$build_dir/uninstall-files.nsh
-(cd "$stage" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
-  cd "$stage" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') \
-  > "$list"
-setup=$build_dir/barkmoor-$version-setup.exe
-makensis -V2 -DSTAGE="$stage" -DSTAGE_LIST="$list" -DOUTFILE="$setup" \
-  "$root/tools/windows/barkmoor.nsi"
+rm -f "$build_dir"/barkmoor-*-win64.zip "$build_dir"/barkmoor-*-setup.exe
+(cd "$build_dir" && cpack > cpack.log) || { cat "$build_dir/cpack.log"; exit 1; }
 
 echo "Windows build done:"
-echo "  zip:       $zip_file"
-echo "  installer: $setup"
-echo "  tests:     ctest --test-dir $build_dir (core_tests through Wine)"
+ls "$build_dir"/barkmoor-*-win64.zip "$build_dir"/barkmoor-*-setup.exe | sed 's/^/  /'

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the Windows build's tests under Wine: the rules tests, one trip in the zipped game on a
 # private X server, and the installer in and out. Run tools/windows/build.sh first.
-set -euo pipefail
+set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_dir=${BUILD_DIR:-$root/build-windows}
 missing=()
@@ -12,10 +12,23 @@ if ((${#missing[@]})); then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" ||
+    exit 1
 fi
-ctest --test-dir "$build_dir" --output-on-failure
-python3 "$root/tests/windows/play_under_wine.py" "$build_dir/barkmoor-1.00b-win64.zip" "$build_dir/screenshots"
-python3 "$root/tests/windows/install_under_wine.py" "$build_dir/barkmoor-1.00b-setup.exe" \
-  "$build_dir/barkmoor-1.00b-win64.zip"
-echo "Windows tests under Wine: 3 passed, 0 failed"
+zip_file=$(ls "$build_dir"/barkmoor-*-win64.zip)
+setup=$(ls "$build_dir"/barkmoor-*-setup.exe)
+
+passed=0
+failed=0
+run() {
+  echo "== $1"
+  shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+}
+run "rules tests" ctest --test-dir "$build_dir" --output-on-failure
+run "one trip in the zipped game" \
+  python3 "$root/tests/windows/play_under_wine.py" "$zip_file" "$build_dir/screenshots"
+run "the installer in and out" \
+  python3 "$root/tests/windows/install_under_wine.py" "$setup" "$zip_file"
+echo "Wine: $passed passed, $failed failed"
+((failed == 0))
