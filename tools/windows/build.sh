@@ -76,7 +76,8 @@ fetch_qt_source() {
 # Only what the game loads: Core, Gui, Widgets, the Windows platform plugin and the Vista
 # style. Everything below is a module, plugin, bundled library or widget it never uses;
 # harfbuzz stays, as it shapes every caption. Drag and drop stays too: without it
-# qapplication.cpp does not compile in 6.4.2.
+# qapplication.cpp does not compile in 6.4.2; so does the input dialog, which the Vista style
+# names.
 qt_options=(
   -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
   # Modules and the OpenGL/Vulkan paths.
@@ -85,8 +86,9 @@ qt_options=(
   -DFEATURE_testlib=OFF -DFEATURE_network=OFF -DFEATURE_concurrent=OFF -DFEATURE_sql_sqlite=OFF
   # Debian's source leaves out the tablet and IAccessible2 sources.
   -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_system_zlib=OFF
-  # The Direct2D platform plugin, FreeType (and with it the offscreen plugin).
-  -DFEATURE_direct2d=OFF -DFEATURE_direct2d1_1=OFF -DFEATURE_freetype=OFF
+  # The Direct2D platform plugin (Direct2D itself stays: 6.4.2 builds the DirectWrite font
+  # engine only with it), FreeType and with it the offscreen plugin.
+  -DFEATURE_direct2d1_1=OFF -DFEATURE_freetype=OFF
   # Image formats: the game's resources are BMP and PNG.
   -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_movie=OFF
   -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
@@ -97,8 +99,7 @@ qt_options=(
   # Widgets and dialogs the game does not show, and the Fusion style.
   -DFEATURE_style_fusion=OFF -DFEATURE_graphicsview=OFF -DFEATURE_filedialog=OFF
   -DFEATURE_fscompleter=OFF -DFEATURE_filesystemmodel=OFF -DFEATURE_colordialog=OFF
-  -DFEATURE_fontdialog=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_inputdialog=OFF
-  -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
+  -DFEATURE_fontdialog=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF
   -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_mdiarea=OFF
   -DFEATURE_dockwidget=OFF -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF
   -DFEATURE_keysequenceedit=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF
@@ -120,7 +121,7 @@ build_qt() {
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     "${qt_options[@]}" > "$cache/qt-configure.log"
-  cmake --build "$qt_build" -j "$jobs"
+  cmake --build "$qt_build" -j "$jobs" -- -k 0
   cmake --install "$qt_build" > /dev/null
   rm -rf "$qt_build"
   echo "Qt for Windows built in $(((SECONDS - started) / 60)) minutes"
