@@ -1,10 +1,16 @@
 # Run at install time: copies beside the program every DLL that the installed binaries import,
 # and every DLL those import in turn, from dll_folders. A DLL found neither there nor among
-# Windows' own (system_dll_folder) fails the install, so the zip never lacks one.
+# Windows' own (system_dll_folder, or an API set) fails the install, so the zip never lacks
+# one.
 set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 file(GLOB system_dlls RELATIVE "${system_dll_folder}" "${system_dll_folder}/*.dll")
 string(TOLOWER "${system_dlls}" system_dlls)
 
+if(CMAKE_INSTALL_DO_STRIP)  # the plugins come as Qt installed them
+  foreach(binary IN LISTS binaries)
+    execute_process(COMMAND "${strip}" "${root}/${binary}" COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+endif()
 set(queue ${binaries})
 set(seen)
 while(queue)
@@ -16,7 +22,8 @@ while(queue)
     string(REGEX REPLACE "^DLL Name: " "" dll "${import}")
     string(STRIP "${dll}" dll)
     string(TOLOWER "${dll}" key)
-    if(key IN_LIST seen)
+    list(FIND seen "${key}" known)
+    if(known GREATER -1)
       continue()
     endif()
     list(APPEND seen "${key}")
@@ -34,9 +41,12 @@ while(queue)
         execute_process(COMMAND "${strip}" "${root}/${dll}" COMMAND_ERROR_IS_FATAL ANY)
       endif()
       list(APPEND queue "${dll}")
-    elseif(NOT key IN_LIST system_dlls)
-      message(FATAL_ERROR "${binary} imports ${dll}, which is neither in ${dll_folders} "
-                          "nor one of Windows' own DLLs")
+    elseif(NOT key MATCHES "^(api|ext)-ms-")  # API sets: the loader maps them to system DLLs
+      list(FIND system_dlls "${key}" system)
+      if(system EQUAL -1)
+        message(FATAL_ERROR "${binary} imports ${dll}, which is neither in ${dll_folders} "
+                            "nor one of Windows' own DLLs")
+      endif()
     endif()
   endforeach()
 endwhile()
