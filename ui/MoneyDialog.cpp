@@ -9,6 +9,18 @@
 #include <QPushButton>
 
 namespace barkmoor {
+namespace {
+
+// The figure after the caption that names it, as the window shows them.
+QString Captioned(const QLabel *figure)
+{
+    for (const QLabel *caption : figure->window()->findChildren<QLabel *>())
+        if (caption->buddy() == figure)
+            return caption->text() + QLatin1Char(' ') + figure->text();
+    return figure->text();
+}
+
+} // namespace
 
 TMoneyDialog::TMoneyDialog(
     const char *formName, std::int32_t GameState::*balance, const PictureSource &pictures, QWidget *parent)
@@ -20,7 +32,13 @@ TMoneyDialog::TMoneyDialog(
 void TMoneyDialog::UseControls(const Controls &windowControls)
 {
     controls = windowControls;
+    described = { { controls.amount, QString() }, { controls.leave, QString() } };
     connect(controls.leave, &QPushButton::clicked, this, &TMoneyDialog::cancelbttnClick);
+}
+
+void TMoneyDialog::DescribeButtons(std::initializer_list<std::pair<QWidget *, QString>> purposes)
+{
+    described.append(purposes);
 }
 
 void TMoneyDialog::FormCreate()
@@ -39,6 +57,10 @@ void TMoneyDialog::GetInfo()
     controls.balance->setText(QStringLiteral("$%1").arg(Game.*balance));
     controls.cash->setText(QStringLiteral("$%1").arg(Game.Cash));
     controls.amount->setText(QStringLiteral("0"));
+    // Set on the focused control as well, where a reader speaks the change at once.
+    const QString figures = Captioned(controls.balance) + QStringLiteral(". ") + Captioned(controls.cash);
+    for (const auto &[control, purpose] : described)
+        control->setAccessibleDescription(purpose.isEmpty() ? figures : purpose + QStringLiteral(". ") + figures);
 }
 
 std::string TMoneyDialog::AmountText() const

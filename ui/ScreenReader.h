@@ -1,0 +1,11 @@
+// What a screen reader gets beyond Qt's own answers: the edit boxes' text, read by the game
+// itself.
+#pragma once
+
+namespace barkmoor {
+
+// Installs the game's own accessible interface for every line edit; call once the
+// application exists and before any window is made.
+void InstallScreenReaderSupport();
+
+} // namespace barkmoor
