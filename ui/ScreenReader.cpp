@@ -4,7 +4,11 @@
 #include "ScreenReader.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -222,11 +226,37 @@ QAccessibleInterface *GameAccessible(const QString &, QObject *object)
     return nullptr;
 }
 
+// Between one menu of the bar closing and the next opening, Qt hands the focus back to the
+// window's control for a moment; a reader would then read that control over the open menu.
+bool FocusUnderOpenMenu(const QAccessibleEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(event->object());
+    if (event->type() != QAccessible::Focus || !widget || qobject_cast<QMenu *>(widget)
+        || qobject_cast<QMenuBar *>(widget))
+        return false;
+    if (qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+        return true;
+    const auto *window = qobject_cast<QMainWindow *>(widget->window());
+    return window && window->menuWidget() && qobject_cast<QMenuBar *>(window->menuWidget())
+        && static_cast<QMenuBar *>(window->menuWidget())->activeAction();
+}
+
+void PassOnUpdate(QAccessibleEvent *event)
+{
+    if (FocusUnderOpenMenu(event))
+        return;
+    // Without a handler Qt hands the event to the platform's bridge.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(PassOnUpdate);
+}
+
 } // namespace
 
 void InstallScreenReaderSupport()
 {
     QAccessible::installFactory(GameAccessible);
+    QAccessible::installUpdateHandler(PassOnUpdate);
 }
 
 } // namespace barkmoor

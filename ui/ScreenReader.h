@@ -1,11 +1,11 @@
 // What a screen reader gets beyond Qt's own answers: the edit boxes' text, read by the game
-// itself.
+// itself, and no focus reported under an open menu.
 #pragma once
 
 namespace barkmoor {
 
-// Installs the game's own accessible interface for every line edit; call once the
-// application exists and before any window is made.
+// Installs the game's own accessible interface for every line edit and the filter of focus
+// reports; call once the application exists and before any window is made.
 void InstallScreenReaderSupport();
 
 } // namespace barkmoor
