@@ -1,16 +1,9 @@
 #!/usr/bin/env python3
-"""Plays a short game by keys with Orca listening; reads what it spoke from its debug file.
-Would catch: an edit box that hangs on or misreads a reader's text questions; a trade, trip,
-Den visit or game over whose result is never spoken; a message not heard; the window under an
-open menu read over it. Exits 77 (skipped) without Orca. Usage: play_with_orca.py BUILD WORK"""
-import itertools
-import os
-import re
-import shutil
-import signal
-import subprocess
-import sys
-import time
+"""Plays a short game by keys with Orca listening; reads what it spoke from its debug file. Would
+catch: an edit box that hangs on or misreads a reader's text questions; a trade, trip, Den visit or
+game over whose result is never spoken; a message not heard; the window under an open menu read over
+it. Exits 77 (skipped) without Orca. Usage: play_with_orca.py BUILD WORK"""
+import itertools, os, re, shutil, signal, subprocess, sys, time  # noqa: E401
 
 from sandbox import Checks, fresh
 
@@ -27,18 +20,15 @@ if os.environ.get("BARKMOOR_OWN_BUS") != "1":  # a session bus of its own, as pl
 import pyatspi  # noqa: E402 (needs the session bus started above)
 from xsession import XSession  # noqa: E402
 
-check = Checks()
-log = os.path.join(work, "orca.log")
-MAIN, TRAVEL, NOTE = "Barkmoor - Personal Edition", "Where to Snorfle?", "Barkmoor"
-CATCHER, FINANCES, OFFER = "Barkmoor - The Dog Catcher", "Barkmoor - Finances", "Information"
-DEN, OVER = "Barkmoor - Top Dog's Den", "Barkmoor - Game Over"
+MAIN, TRAVEL, NOTE, CATCHER = "Barkmoor - Personal Edition", "Where to Snorfle?", "Barkmoor", "Barkmoor - The Dog Catcher"
+DEN, OVER, FINANCES = "Barkmoor - Top Dog's Den", "Barkmoor - Game Over", "Barkmoor - Finances"
+check, log, want = Checks(), os.path.join(work, "orca.log"), []
 
 
 def find(node, test, depth=0):
     if node is None or depth > 30 or test(node):
         return node
-    found = (find(node.getChildAtIndex(i), test, depth + 1) for i in range(node.childCount))
-    return next((n for n in found if n is not None), None)
+    return next(filter(None, (find(node.getChildAtIndex(i), test, depth + 1) for i in range(node.childCount))), None)
 
 
 def app(name):
@@ -47,53 +37,53 @@ def app(name):
 
 def label(window, test):
     frame = find(app("barkmoor"), lambda n: n.name == window and n.getRoleName() in ("dialog", "frame", "alert"))
-    found = find(frame, lambda n: n.getRoleName() == "label" and test(n))
-    return found.name if found else None
+    return getattr(find(frame, lambda n: n.getRoleName() == "label" and test(n)), "name", None)
 
 
-def title(x):
-    return x.run(["xdotool", "getwindowfocus", "getwindowname"])[1].strip()
+def hear(what, window, caption, before):  # a figure, found by its caption, after some words
+    want.append((what, before + re.escape(label(window, lambda n: n.description == caption))))
 
 
-def keys(x, *names, until=None, timeout=10.0):
-    """Types keys, then waits until the window titled until has the focus."""
+def keys(*names, until=None):
+    """Types keys, then waits up to 10 s (30 with none) for the window titled until to have the focus."""
     x.run(["xdotool", "key", "--delay", "300"] + list(names))
-    deadline = time.monotonic() + timeout
-    while until and title(x) != until and time.monotonic() < deadline:
+    deadline = time.monotonic() + (10 if names else 30)
+    while until and title() != until and time.monotonic() < deadline:
         time.sleep(0.1)
-    if until and title(x) != until:
-        sys.exit("%s leads to '%s', not '%s'" % ("+".join(names), title(x), until))
+    if until and title() != until:
+        sys.exit("%s leads to '%s', not '%s'" % ("+".join(names), title(), until))
     time.sleep(0.5)
 
 
-def answer(x, stop, den=False):
+def answer(stop, leave={FINANCES: ["Tab", "Return"], "Information": ["Escape"]}):  # bank and offers: no
     """Answers windows until one in stop has the focus; gives the notes' and Dog Catcher's texts."""
     texts = []
     for _ in range(20):
-        if title(x) in stop:
+        if title() in stop:
             break
-        if title(x) == CATCHER:
-            keys(x, "Return")  # run
-        if title(x) in (NOTE, CATCHER):
-            texts.append(label(title(x), lambda n: len(n.name.split()) >= 3))
-        keys(x, *{FINANCES: ["Return"] if den else ["Tab", "Return"], OFFER: ["Escape"]}.get(title(x), ["Return"]))
+        if title() == CATCHER:
+            keys("Return")  # run
+        if title() in (NOTE, CATCHER):
+            texts.append(label(title(), lambda n: len(n.name.split()) >= 3))
+        keys(*leave.get(title(), ["Return"]))
     return texts
 
 
-want = []
 with XSession(env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")) as x:
+    def title():
+        return x.run(["xdotool", "getwindowfocus", "getwindowname"])[1].strip()
+
     x.start(["openbox", "--sm-disable"], log=os.path.join(work, "openbox.log"))
     orca = x.start(["orca", "--debug-file", log], log=os.path.join(work, "orca.out"))
-    deadline = time.monotonic() + 60
-    while app("orca") is None and time.monotonic() < deadline:
+    for _ in itertools.takewhile(lambda _: app("orca") is None, range(200)):
         time.sleep(0.3)
     x.start([os.path.join(build, "barkmoor")], cwd=work, log=os.path.join(work, "game.log"))
-    keys(x, until=MAIN, timeout=30)
+    keys(until=MAIN)
 
     # A trade of one Alpo (always on sale, and cheap), after the text questions that hung in its box.
-    keys(x, "shift+Tab", *["Down"] * 5, "Return", until="Buy how many Snorfle?")
+    keys("shift+Tab", *["Down"] * 5, "Return", until="Buy how many Snorfle?")
     box = find(app("barkmoor"), lambda n: n.getState().contains(pyatspi.STATE_FOCUSED) and n.getRoleName() == "text")
-    keys(x, "1", "2", "space", "3")
+    keys("1", "2", "space", "3")
     text, start = box.queryText(), time.monotonic()
     answers = {(ask.__name__, boundary, offset): tuple(ask(offset, boundary)) for ask, boundary, offset in
                itertools.product((text.getTextAtOffset, text.getTextBeforeOffset, text.getTextAfterOffset),
@@ -102,30 +92,29 @@ with XSession(env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCE
     words = [answers["getTextAtOffset", pyatspi.TEXT_BOUNDARY_WORD_START, offset] for offset in (0, 4)]
     check.expect(words == [("12 ", 0, 3), ("3", 3, 4)], "'12 3' reads as two words, the last at the end: %s" % words)
     check.expect(text.getAttributeRun(1, False)[1:] == [0, 4], "one attribute run over the box")
-    keys(x, "ctrl+a", "1", "Return", until=MAIN)
-    want.append(("the cash after the trade", "cash " + re.escape(label(MAIN, lambda n: n.description == "Cash"))))
+    keys("ctrl+a", "1", "Return", until=MAIN)
+    hear("the cash after the trade", MAIN, "Cash", "cash ")
 
     # Trips until a message, then to the garden (rows 0 to 5 first, so it is a move) and the Den.
-    for turn in range(6):
-        keys(x, "Return", until=TRAVEL)
-        keys(x, "Down")
-        texts = answer(x, (MAIN,))
+    for _ in range(6):
+        keys("Return", until=TRAVEL)
+        keys("Down")
+        texts = answer((MAIN,))
         if texts:
             break
     if check.expect(texts != [], "a message within 6 trips"):
         want.append(("the message", re.escape(" ".join(texts[0].split())[:60])))
-    keys(x, "Return", until=TRAVEL)
-    keys(x, "End")
-    answer(x, (MAIN, DEN), den=True)
-    if check.expect(title(x) == DEN, "the garden leads to the Den"):
-        debt = re.escape(label(DEN, lambda n: n.description == "Debt"))
-        want.append(("the Den's debt", "debt to the Top Dog is: " + debt))
-        keys(x, "Return", until=FINANCES)
-        answer(x, (MAIN,))
+    keys("Return", until=TRAVEL)
+    keys("End")
+    answer((MAIN, DEN), {FINANCES: ["Return"]})
+    if check.expect(title() == DEN, "the garden leads to the Den"):
+        hear("the Den's debt", DEN, "Debt", "debt to the Top Dog is: ")
+        keys("Return", until=FINANCES)
+        answer((MAIN,))
 
-    keys(x, "F10", "Right", "Up", "Return", until=OVER)  # Options > End Game
-    want.append(("the final score", "Final Score: " + re.escape(label(OVER, lambda n: n.description == "Final score"))))
-    keys(x, "Return")
+    keys("F10", "Right", "Up", "Return", until=OVER)  # Options > End Game
+    hear("the final score", OVER, "Final score", "Final Score: ")
+    keys("Return")
     orca.terminate()  # Orca writes its file in blocks: all of it is there once it has ended
     orca.wait(timeout=30)
 heard = [" ".join(line.split())  # the file indents the lines of an utterance after its first
