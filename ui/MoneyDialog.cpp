@@ -3,24 +3,13 @@
 
 #include "Finance.h"
 #include "GameCore.h"
+#include "ScreenReader.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace barkmoor {
-namespace {
-
-// The figure after the caption that names it, as the window shows them.
-QString Captioned(const QLabel *figure)
-{
-    for (const QLabel *caption : figure->window()->findChildren<QLabel *>())
-        if (caption->buddy() == figure)
-            return caption->text() + QLatin1Char(' ') + figure->text();
-    return figure->text();
-}
-
-} // namespace
 
 TMoneyDialog::TMoneyDialog(
     const char *formName, std::int32_t GameState::*balance, const PictureSource &pictures, QWidget *parent)

@@ -40,8 +40,8 @@ def label(window, test):
     return getattr(find(frame, lambda n: n.getRoleName() == "label" and test(n)), "name", None)
 
 
-def hear(what, window, caption, before):  # a figure, found by its caption, after some words
-    want.append((what, before + re.escape(label(window, lambda n: n.description == caption))))
+def hear(what, window, caption, flags=0):  # a figure by its caption, read with it
+    want.append((what, re.escape(label(window, lambda n: n.description == caption)), flags))
 
 
 def keys(*names, until=None):
@@ -79,6 +79,8 @@ with XSession(env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCE
         time.sleep(0.3)
     x.start([os.path.join(build, "barkmoor")], cwd=work, log=os.path.join(work, "game.log"))
     keys(until=MAIN)
+    buy = find(app("barkmoor"), lambda n: n.name == "Buy" and n.getRoleName() == "list").getChildAtIndex(0).name
+    want.append(("the row Enter would pick as the focus comes into a list", "^" + re.escape(buy), 0))
 
     # A trade of one Alpo (always on sale, and cheap), after the text questions that hung in its box.
     keys("shift+Tab", *["Down"] * 5, "Return", until="Buy how many Snorfle?")
@@ -93,7 +95,9 @@ with XSession(env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCE
     check.expect(words == [("12 ", 0, 3), ("3", 3, 4)], "'12 3' reads as two words, the last at the end: %s" % words)
     check.expect(text.getAttributeRun(1, False)[1:] == [0, 4], "one attribute run over the box")
     keys("ctrl+a", "1", "Return", until=MAIN)
-    hear("the cash after the trade", MAIN, "Cash", "cash ")
+    hear("the cash after the trade", MAIN, "Cash", re.I)
+    keys(*["KP_Home"] * 20)  # flat review, line by line up from Trot
+    hear("the cash with its caption in flat review", MAIN, "Cash")
 
     # Trips until a message, then to the garden (rows 0 to 5 first, so it is a move) and the Den.
     for _ in range(6):
@@ -103,25 +107,30 @@ with XSession(env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCE
         if texts:
             break
     if check.expect(texts != [], "a message within 6 trips"):
-        want.append(("the message", re.escape(" ".join(texts[0].split())[:60])))
+        want.append(("the message", re.escape(" ".join(texts[0].split())[:60]), 0))
     keys("Return", until=TRAVEL)
     keys("End")
     answer((MAIN, DEN), {FINANCES: ["Return"]})
     if check.expect(title() == DEN, "the garden leads to the Den"):
-        hear("the Den's debt", DEN, "Debt", "debt to the Top Dog is: ")
+        hear("the Den's debt", DEN, "Debt")
         keys("Return", until=FINANCES)
         answer((MAIN,))
 
-    keys("F10", "Right", "Up", "Return", until=OVER)  # Options > End Game
-    hear("the final score", OVER, "Final score", "Final Score: ")
+    # Options > New Game, into it and out again, then End Game.
+    keys("F10", "Right", "Up", "Up", "Right", "Down", "Left", "Down", "Return", until=OVER)
+    hear("the final score", OVER, "Final score")
     keys("Return")
     orca.terminate()  # Orca writes its file in blocks: all of it is there once it has ended
     orca.wait(timeout=30)
 heard = [" ".join(line.split())  # the file indents the lines of an utterance after its first
-         for line in re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{'established", open(log, errors="replace").read(), re.S)]
-for what, pattern in want:
-    check.expect(any(re.search(pattern, line) for line in heard), "heard %s (%r)" % (what, pattern))
+         for line in re.findall(r"SPEECH OUTPUT: '(.*?)' ?\[?\{'established", open(log, errors="replace").read(), re.S)]
+for what, pattern, flags in want:
+    check.expect(any(re.search(pattern, line, flags) for line in heard), "heard %s (%r)" % (what, pattern))
 menu = heard[max(i for i, line in enumerate(heard) if line.startswith("F10")):]
 check.expect("End Game." in menu and not any(line.startswith("Trot") for line in menu[:menu.index("End Game.")]),
              "the open menu's items are read, not the window under it: %s" % menu[:4])
+boxes = [i for i, line in enumerate(menu) if " check box " in line]
+check.expect([menu[i].split(" check box ")[1] for i in boxes] == ["not checked.", "checked."] and
+             menu[boxes[0] - 1].endswith(" collapsed.") and menu[boxes[-1] + 1] == menu[boxes[0] - 1],
+             "a submenu's item reads as one, its items with their ticks, the item again as it closes: %s" % menu)
 check.finish()
