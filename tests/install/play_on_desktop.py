@@ -155,7 +155,7 @@ with XSession(env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCE
             "Days Remaining:": r"\d+", "Licenced": r"Yes|No"}
     for caption, figure in want.items():
         values = [v for v, c in captions.items() if c == caption]
-        check.expect(len(values) == 1 and re.fullmatch(re.escape(caption) + " " + figure, values[0]) is not None,
+        check.expect(len(values) == 1 and re.fullmatch("%s (%s)" % (re.escape(caption), figure), values[0]) is not None,
                      "'%s' labels its figure %s" % (caption, values))
     check.expect(captions.get("Health bar") == "Health", "'Health' labels the health bar")
     goods = rows.get("Items", [])
