@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Plays a short game by keys with Orca listening; reads what it spoke from its debug file. Would
 catch: an edit box that hangs on or misreads a reader's text questions; a trade, trip, Den visit or
-game over whose result is never spoken; a message not heard; the window under an open menu read over
-it. Exits 77 (skipped) without Orca. Usage: play_with_orca.py BUILD WORK"""
+game over whose result is never spoken; a message not heard; a list entered without its row heard; a
+figure without its caption in flat review; the window under an open menu read over it; a submenu or
+a tick not heard. Exits 77 (skipped) without Orca. Usage: play_with_orca.py BUILD WORK"""
 import itertools, os, re, shutil, signal, subprocess, sys, time  # noqa: E401
 
 from sandbox import Checks, fresh
