@@ -4,6 +4,7 @@
 
 #include "GameIcon.h"
 #include "QtPrompts.h"
+#include "ScreenReader.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -64,6 +65,7 @@ void SetUpApplication(QApplication &application)
     // Only closing the main window ends the game; a prompt closing while the main window
     // is hidden (the high-score name) must not look like the last window going.
     application.setQuitOnLastWindowClosed(false);
+    InstallScreenReaderSupport();
 }
 
 namespace {

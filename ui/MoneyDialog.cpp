@@ -3,6 +3,7 @@
 
 #include "Finance.h"
 #include "GameCore.h"
+#include "ScreenReader.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +21,13 @@ TMoneyDialog::TMoneyDialog(
 void TMoneyDialog::UseControls(const Controls &windowControls)
 {
     controls = windowControls;
+    described = { { controls.amount, QString() }, { controls.leave, QString() } };
     connect(controls.leave, &QPushButton::clicked, this, &TMoneyDialog::cancelbttnClick);
+}
+
+void TMoneyDialog::DescribeButtons(std::initializer_list<std::pair<QWidget *, QString>> purposes)
+{
+    described.append(purposes);
 }
 
 void TMoneyDialog::FormCreate()
@@ -39,6 +46,10 @@ void TMoneyDialog::GetInfo()
     controls.balance->setText(QStringLiteral("$%1").arg(Game.*balance));
     controls.cash->setText(QStringLiteral("$%1").arg(Game.Cash));
     controls.amount->setText(QStringLiteral("0"));
+    // Set on the focused control as well, where a reader speaks the change at once.
+    const QString figures = Captioned(controls.balance) + QStringLiteral(". ") + Captioned(controls.cash);
+    for (const auto &[control, purpose] : described)
+        control->setAccessibleDescription(purpose.isEmpty() ? figures : purpose + QStringLiteral(". ") + figures);
 }
 
 std::string TMoneyDialog::AmountText() const

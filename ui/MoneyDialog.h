@@ -4,8 +4,12 @@
 
 #include "GameDialog.h"
 
+#include <QList>
+#include <QString>
+
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class QLabel;
 class QLineEdit;
@@ -42,6 +46,9 @@ protected:
         const char *formName, std::int32_t GameState::*balance, const PictureSource &pictures, QWidget *parent);
     // Takes the window's controls once its form is set up; "Leave" closes the window.
     void UseControls(const Controls &controls);
+    // What each button does. A reader hears it with the button, followed by the figures with
+    // their captions, which it would otherwise skip as labels of another control.
+    void DescribeButtons(std::initializer_list<std::pair<QWidget *, QString>> purposes);
 
     // The amount box as typed, for the rules to read.
     std::string AmountText() const;
@@ -51,6 +58,7 @@ protected:
 private:
     std::int32_t GameState::*balance;
     Controls controls {};
+    QList<std::pair<QWidget *, QString>> described;
 };
 
 } // namespace barkmoor

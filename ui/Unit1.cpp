@@ -195,10 +195,36 @@ void TSnorfleMain::FillColumns()
     FillColumn(ui->BuyBox, prices, spokenPrices);
 }
 
+QStringList TSnorfleMain::HeardStatus() const
+{
+    QStringList parts { ui->placelabel->text(), QStringLiteral("%1 days remaining").arg(Game.DaysLeft),
+        QStringLiteral("cash ") + Dollars(Game.Cash), QStringLiteral("debt ") + Dollars(Game.Debt),
+        QStringLiteral("savings ") + Dollars(Game.Savings),
+        QStringLiteral("pockets %1 of %2").arg(Game.PocketsUsed).arg(Game.PocketCapacity),
+        QStringLiteral("health %1").arg(ui->healthbar->value()),
+        Game.HasLicenceTag == 1 ? QStringLiteral("licenced") : QStringLiteral("not licenced") };
+    for (int item = 0; item < ItemCount; ++item)
+        parts << QStringLiteral("%1 %2 carried").arg(ui->ListBox2->item(item)->text()).arg(Game.Stock[item]);
+    return parts;
+}
+
+void TSnorfleMain::SayChanges(const QStringList &before)
+{
+    const QStringList now = HeardStatus();
+    QStringList changed;
+    for (qsizetype part = 0; part < now.size(); ++part)
+        if (part >= before.size() || now[part] != before[part])
+            changed << now[part];
+    if (!changed.isEmpty())
+        ui->TrotBttn->setAccessibleDescription(changed.join(QStringLiteral(", ")));
+}
+
 void TSnorfleMain::TrotBttnClick()
 {
+    const QStringList before = HeardStatus();
     if (ui->TrotBttn->text() == EndCaption) {
         GameOver();
+        SayChanges(before);
         return;
     }
     dialogs.Travel().exec();
@@ -217,6 +243,7 @@ void TSnorfleMain::TrotBttnClick()
     }
     if (Game.HealthGone == 1 || Game.DaysLeft < 0)
         GameOver();
+    SayChanges(before);
     ui->TrotBttn->setFocus();
 }
 
@@ -306,6 +333,7 @@ void TSnorfleMain::About1Click()
 
 void TSnorfleMain::BuyBoxClick()
 {
+    const QStringList before = HeardStatus();
     const int item = PickedRow(ui->BuyBox);
     if (item < 0)
         return;
@@ -314,11 +342,12 @@ void TSnorfleMain::BuyBoxClick()
         return;
     if (outcome == TradeOutcome::Traded)
         UpdateGame();
-    CloseTrade(ui->BuyBox);
+    CloseTrade(ui->BuyBox, before);
 }
 
 void TSnorfleMain::SellBoxClick()
 {
+    const QStringList before = HeardStatus();
     const int item = PickedRow(ui->SellBox);
     if (item < 0)
         return;
@@ -327,12 +356,13 @@ void TSnorfleMain::SellBoxClick()
         return;
     if (outcome == TradeOutcome::Traded)
         UpdateGame();
-    CloseTrade(ui->SellBox);
+    CloseTrade(ui->SellBox, before);
 }
 
-void TSnorfleMain::CloseTrade(QListWidget *list)
+void TSnorfleMain::CloseTrade(QListWidget *list, const QStringList &before)
 {
     list->clearSelection();
+    SayChanges(before);
     ui->TrotBttn->setFocus();
 }
 

@@ -91,7 +91,13 @@ private:
     void FillColumns();
     void ChooseGameLength(QAction *chosen, std::int32_t days);
     // After a trade or a refusal: no row stays picked and the keyboard goes back to Trot.
-    void CloseTrade(QListWidget *list);
+    void CloseTrade(QListWidget *list, const QStringList &before);
+    // The figures as a listener hears them, one part each, always in the same order.
+    QStringList HeardStatus() const;
+    // Puts the parts that differ from before into Trot's description, which a screen reader
+    // reads with the button as the focus comes back, so a result is heard without anything
+    // on screen changing. Called before the focus moves there.
+    void SayChanges(const QStringList &before);
 
     std::unique_ptr<Ui::TSnorfleMain> ui;
     MainDialogs &dialogs;

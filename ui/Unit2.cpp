@@ -26,6 +26,9 @@ Ttravel::Ttravel(const PictureSource &pictures, TWarden &warden, QWidget *parent
     connect(ui->placebox, &QListWidget::itemClicked, this, &Ttravel::placeboxClick);
     PickPlaceByKeyboard(ui->placebox, [this] { placeboxClick(); });
     CurrentRowOnlyWhileFocused(ui->placebox);
+    // A reader hears the row the focus finds rather than the list, so each row says what an arrow does.
+    for (int row = 0; row < ui->placebox->count(); ++row)
+        ui->placebox->item(row)->setData(Qt::AccessibleDescriptionRole, ui->placebox->accessibleDescription());
 }
 
 Ttravel::~Ttravel() = default;

@@ -14,6 +14,10 @@ TTopDogBox::TTopDogBox(const PictureSource &pictures, QWidget *parent)
     ui->setupUi(this);
     SetUpWindow();
     UseControls({ ui->Image1, ui->Image2, ui->topdogdebt, ui->cashinpaw, ui->AmountBox, ui->cancelbttn });
+    DescribeButtons({ { ui->repaybttn, QStringLiteral("Pays the amount in How much? off the debt from cash") },
+        { ui->Button2, QStringLiteral("Pays off as much of the debt as the cash covers") },
+        { ui->borrowbttn, QStringLiteral("Borrows the amount in How much?, up to $%1 once a visit").arg(LoanLimit) },
+        { ui->Button1, QStringLiteral("Borrows $%1, the most for one loan").arg(LoanLimit) } });
     connect(ui->repaybttn, &QPushButton::clicked, this, &TTopDogBox::repaybttnClick);
     connect(ui->borrowbttn, &QPushButton::clicked, this, &TTopDogBox::borrowbttnClick);
     connect(ui->Button1, &QPushButton::clicked, this, &TTopDogBox::Button1Click);

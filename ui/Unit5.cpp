@@ -14,6 +14,14 @@ TSavingBankBox::TSavingBankBox(const PictureSource &pictures, QWidget *parent)
     ui->setupUi(this);
     SetUpWindow();
     UseControls({ ui->Image1, ui->Image2, ui->banksavings, ui->cashinpaw, ui->AmountBox, ui->cancelbttn });
+    DescribeButtons({ { ui->DepositBttn, QStringLiteral("Puts the amount in How much? from cash into savings") },
+        { ui->Button1, QStringLiteral("Puts all the cash into savings") },
+        { ui->Withdrawbttn,
+            QStringLiteral("Takes the amount in How much? out of savings, up to $%1 once a visit")
+                .arg(WithdrawalLimit) },
+        { ui->Button2,
+            QStringLiteral("Takes out as much of the savings as one withdrawal allows, up to $%1")
+                .arg(WithdrawalLimit) } });
     connect(ui->DepositBttn, &QPushButton::clicked, this, &TSavingBankBox::DepositBttnClick);
     connect(ui->Withdrawbttn, &QPushButton::clicked, this, &TSavingBankBox::WithdrawbttnClick);
     connect(ui->Button1, &QPushButton::clicked, this, &TSavingBankBox::Button1Click);

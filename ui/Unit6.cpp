@@ -80,6 +80,13 @@ void TGameOverBox::FormShow()
 
     ui->endgamemessage->clear();
     ui->endgamemessage->setText(QString::fromStdString(Verdict(FinalScore())));
+    // A reader skips short labels once the window is up, so the buttons say the score and table.
+    QStringList heard { ui->Label4->text() + QLatin1Char(' ') + ui->totalcash->text() };
+    for (std::size_t entry = 0; entry < HighScoreTable.size(); ++entry)
+        heard << QStringLiteral("%1, %2, %3")
+                     .arg(names[entry]->accessibleName(), scores[entry]->text(), dates[entry]->text());
+    for (QPushButton *button : { ui->exitgamebttn, ui->newgamebttn })
+        button->setAccessibleDescription(heard.join(QStringLiteral(". ")));
     ui->exitgamebttn->setFocus();
 }
 

@@ -55,8 +55,10 @@ void TWarden::ShowOutcome(const std::string &text)
     ui->Button1->hide();
     ui->Button2->hide();
     ui->Button3->show();
-    ui->Button3->setFocus();
     ui->Label2->setText(QString::fromStdString(text));
+    // A reader skips the text once the window is up; with OK it is heard.
+    ui->Button3->setAccessibleDescription(ui->Label2->text());
+    ui->Button3->setFocus();
 }
 
 void TWarden::ShowChoices()

@@ -6,9 +6,9 @@ screen reader reads it to a listener.
 Would catch: a message, question or dialog that closes leaving no window with the focus (the
 window manager gives it to the closing window's owner as that too leaves the screen, and
 every key is then lost until a click); the focus not back on Trot after a turn; a sell or buy
-row read as a bare figure without its goods; a figure whose caption is not linked to it; the
-amount box of the buy prompt without a name; the focus reported in a hidden or unfocused list
-as well as where it is.
+row read as a bare figure without its goods; a figure whose caption is not linked to it or not
+read with it; the amount box of the buy prompt without a name; the focus reported in a hidden
+or unfocused list as well as where it is.
 
 Usage: play_on_desktop.py BUILD_DIR WORK_DIR
 """
@@ -123,8 +123,7 @@ def read_board(tree):
     lists = {n.name: n for n in tree if role(n) == "list" and showing(n)}
     rows = {name: [lists[name].getChildAtIndex(i).name for i in range(lists[name].childCount)]
             for name in ("Sell", "Items", "Buy") if name in lists}
-    for value, caption in captions.items():
-        spoken.append("%s %s" % (caption, value))
+    spoken.extend(captions)
     spoken.extend("Health %d" % n.queryValue().currentValue for n in tree if role(n) == "progress bar")
     for name in ("Sell", "Buy"):
         spoken.extend(rows.get(name, []))
@@ -156,7 +155,7 @@ with XSession(env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCE
             "Days Remaining:": r"\d+", "Licenced": r"Yes|No"}
     for caption, figure in want.items():
         values = [v for v, c in captions.items() if c == caption]
-        check.expect(len(values) == 1 and re.fullmatch(figure, values[0]) is not None,
+        check.expect(len(values) == 1 and re.fullmatch("%s (%s)" % (re.escape(caption), figure), values[0]) is not None,
                      "'%s' labels its figure %s" % (caption, values))
     check.expect(captions.get("Health bar") == "Health", "'Health' labels the health bar")
     goods = rows.get("Items", [])
@@ -213,7 +212,7 @@ with XSession(env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCE
     if settled_title(x, {MAIN}) == MAIN:
         captions, rows, _ = read_board(game_tree())
         buy = rows.get("Buy", [])
-        cash = int(next(v for v, c in captions.items() if c == "Cash").split()[1])
+        cash = int(next(v for v, c in captions.items() if c == "Cash").split()[-1])
         prices = [int(b.rsplit("$ ", 1)[1]) if "$ " in b else 0 for b in buy]
         row = next((i for i, p in enumerate(prices) if 0 < p <= cash), None)
         if check.expect(row is not None, "something on sale that the cash pays for"):
