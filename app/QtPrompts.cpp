@@ -16,6 +16,12 @@
 #include <QScreen>
 #include <QStyle>
 
+#ifdef _WIN32
+#include <vector>
+
+#include <windows.h>
+#endif
+
 namespace barkmoor {
 namespace {
 
@@ -144,6 +150,35 @@ Answer QtPrompter::ConfirmYesNo(const std::string &text)
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
+#ifdef _WIN32
+// The system's own Yes/No box, owned by the active game window. Without a cancel button it
+// ignores Esc and greys its close box. It disables only its owner, so any other game window on
+// the screen is disabled here for as long as it is open; the owner is active again after.
+Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
+{
+    QWidget *owner = Owner();
+    std::vector<HWND> disabled;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window == owner || !window->isVisible())
+            continue;
+        const HWND handle = reinterpret_cast<HWND>(window->winId());
+        if (IsWindowEnabled(handle)) {
+            EnableWindow(handle, FALSE);
+            disabled.push_back(handle);
+        }
+    }
+    const QString message = DisplayText(text);
+    const QString caption = QString::fromStdString(title);
+    const int answer = MessageBoxW(owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr,
+        reinterpret_cast<LPCWSTR>(message.utf16()), reinterpret_cast<LPCWSTR>(caption.utf16()),
+        MB_YESNO | MB_ICONQUESTION);
+    for (const HWND handle : disabled)
+        EnableWindow(handle, TRUE);
+    if (owner)
+        owner->activateWindow();
+    return answer == IDNO ? Answer::No : Answer::Yes;
+}
+#else
 Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
 {
     AnswerOnlyBox box(Owner());
@@ -154,6 +189,7 @@ Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
     const int result = box.exec();
     return result == QMessageBox::No ? Answer::No : Answer::Yes;
 }
+#endif
 
 bool QtPrompter::QueryValue(const std::string &caption, const std::string &prompt, std::string &value)
 {

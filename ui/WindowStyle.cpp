@@ -33,7 +33,12 @@ QFont BitmapGameFont()
 
 QFont ScalableGameFont()
 {
+#ifdef _WIN32
+    // Windows' scalable face of the same design.
+    QFont f(QStringLiteral("Microsoft Sans Serif"));
+#else
     QFont f(QStringLiteral("Liberation Sans"));
+#endif
     f.setPixelSize(11);
     return f;
 }
