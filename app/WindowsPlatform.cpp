@@ -18,12 +18,12 @@
 namespace barkmoor {
 namespace {
 
-// A game window asks Qt for a title bar with a minimise button only (no close button).
+// A game window asks Qt for a title bar with a minimise button only (no close button). Qt adds
+// the system-menu hint itself to such a window, so that hint tells nothing.
 bool IsGameWindow(const QWidget &window)
 {
     const Qt::WindowFlags flags = window.windowFlags();
-    return window.isWindow() && (flags & Qt::WindowMinimizeButtonHint)
-        && !(flags & (Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint));
+    return window.isWindow() && (flags & Qt::WindowMinimizeButtonHint) && !(flags & Qt::WindowCloseButtonHint);
 }
 
 // Qt gives such a window a system menu, because it shows a minimise box, and a resizing frame,

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
@@ -34,8 +35,10 @@ QFont BitmapGameFont()
 QFont ScalableGameFont()
 {
 #ifdef _WIN32
-    // Windows' scalable face of the same design.
-    QFont f(QStringLiteral("Microsoft Sans Serif"));
+    // Windows' scalable face of the same design; else Windows' own dialog face, which Wine has
+    // too, rather than whatever family Qt would take first.
+    QFont f;
+    f.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma")});
 #else
     QFont f(QStringLiteral("Liberation Sans"));
 #endif
@@ -50,6 +53,13 @@ bool BitmapFontIsCrisp(const QFont &bitmap, qreal devicePixelRatio)
     if (devicePixelRatio > 1.0 || bitmap.family() != QStringLiteral("MS Sans Serif"))
         return false;
     const QFontInfo shown(bitmap);
+#ifdef _WIN32
+    // Qt asks the system for a bitmap strike by its line height, which the system takes for
+    // the height of the characters alone, so it draws the next strike up (a 16-pixel line for
+    // 13). Only the 8-point strike itself, with its 13-pixel line, will do.
+    if (QFontMetrics(bitmap).height() != bitmap.pixelSize())
+        return false;
+#endif
     return shown.family() == bitmap.family() && shown.pixelSize() == bitmap.pixelSize();
 }
 
