@@ -38,7 +38,7 @@ QFont ScalableGameFont()
     // Windows' scalable face of the same design; else Windows' own dialog face, which Wine has
     // too, rather than whatever family Qt would take first.
     QFont f;
-    f.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma")});
+    f.setFamilies({ QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma") });
 #else
     QFont f(QStringLiteral("Liberation Sans"));
 #endif
