@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -156,6 +157,9 @@ Answer QtPrompter::ConfirmYesNo(const std::string &text)
 // the screen is disabled here for as long as it is open; the owner is active again after.
 Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
 {
+    // Whatever the closing of a window left to do (the focus handed back to the main window)
+    // is done now: from within the box's own loop it would take the activation from the box.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QWidget *owner = Owner();
     std::vector<HWND> disabled;
     for (QWidget *window : QApplication::topLevelWidgets()) {

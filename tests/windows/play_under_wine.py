@@ -94,7 +94,14 @@ class Desktop:
         self.pictures = []
 
     def windows(self):
-        code, out = self.session.run(["wine", self.lister], timeout=30)
+        # Into a file, not a pipe: a Wine server or desktop started by this call would hold a
+        # pipe open long after the lister has ended.
+        listing = os.path.join(self.work, "windows.txt")
+        with open(listing, "w") as out:
+            subprocess.run(["wine", self.lister], env=self.session.env, stdout=out, stderr=subprocess.DEVNULL,
+                           timeout=60)
+        with open(listing, encoding="utf-8", errors="replace") as f:
+            out = f.read()
         found = []
         for line in out.splitlines():
             cells = line.split("\t")
@@ -133,8 +140,8 @@ class Desktop:
         """Saves the window, frame and all, as a picture of its own; gives the whole screen's."""
         screen = self.screen()
         path = os.path.join(self.shots, "wine-%s%s.png" % (name, self.suffix))
-        subprocess.run(["convert", screen, "-crop", "%dx%d+%d+%d" % self.box(window["frame"]), "+repage", path],
-                       check=True)
+        x, y, w, h = self.box(window["frame"])
+        subprocess.run(["convert", screen, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", path], check=True)
         self.pictures.append(os.path.basename(path))
         return screen
 
