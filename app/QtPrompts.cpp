@@ -173,14 +173,18 @@ Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
     }
     const QString message = DisplayText(text);
     const QString caption = QString::fromStdString(title);
-    const int answer = MessageBoxW(owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr,
-        reinterpret_cast<LPCWSTR>(message.utf16()), reinterpret_cast<LPCWSTR>(caption.utf16()),
-        MB_YESNO | MB_ICONQUESTION);
+    int answer = 0;
+    // Windows ignores Esc in a box without a Cancel button; Wine ends it with IDCANCEL, so the
+    // question is asked again until it has its Yes or No.
+    while (answer != IDYES && answer != IDNO)
+        answer = MessageBoxW(owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr,
+            reinterpret_cast<LPCWSTR>(message.utf16()), reinterpret_cast<LPCWSTR>(caption.utf16()),
+            MB_YESNO | MB_ICONQUESTION);
     for (const HWND handle : disabled)
         EnableWindow(handle, TRUE);
     if (owner)
         owner->activateWindow();
-    return answer == IDNO ? Answer::No : Answer::Yes;
+    return answer == IDYES ? Answer::Yes : Answer::No;
 }
 #else
 Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)

@@ -39,6 +39,10 @@ QFont ScalableGameFont()
     // too, rather than whatever family Qt would take first.
     QFont f;
     f.setFamilies({ QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma") });
+    // Drawn by the system's own engine at every scale, as Windows draws its dialogs; Qt would
+    // otherwise hand a scaled screen's text to DirectWrite, which under Wine knows only the
+    // fonts of the Linux host.
+    f.setHintingPreference(QFont::PreferFullHinting);
 #else
     QFont f(QStringLiteral("Liberation Sans"));
 #endif

@@ -181,6 +181,20 @@ class Desktop:
             fail('no "%s" on the window "%s"' % (word, window["title"]))
         return spot
 
+    def click_menu(self, window, menu, item):
+        """Opens a menu of the window's menu bar and clicks one of its items, found by OCR."""
+        spot = self.click_word(window, menu)
+        time.sleep(1)
+        box = (spot[0] - 10, spot[1] + spot[3], 160 * self.scale, 140 * self.scale)
+        for row in self.ocr(self.screen(), box, "--psm", "11", "tsv").splitlines()[1:]:
+            cells = row.split("\t")
+            if len(cells) == 12 and cells[11].strip() == item:
+                left, top, width, height = (int(v) for v in cells[6:10])
+                self.click((box[0] + (left - 20 + width // 2) // self.enlarge,
+                            box[1] + (top - 20 + height // 2) // self.enlarge))
+                return
+        fail('no "%s" in the menu "%s"' % (item, menu))
+
     def read_days(self, image, window):
         """The number right of the caption "Days Remaining:"."""
         found = self.words(image, window)
@@ -213,8 +227,7 @@ def slug(title):
 def answer_until_only_main(desktop, main, asked):
     """Answers whatever comes up, topmost first, until only the main window is left.
 
-    The first of the two garden questions is checked and answered Yes, the second No; a game
-    window that comes up (Top Dog, bank, Dog Catcher) has its frame checked and is left by its
+    The garden's questions are checked and answered Yes; a game window that comes up (Top Dog, bank, Dog Catcher) has its frame checked and is left by its
     Leave button or, without one, by Enter; any other prompt is answered with Enter.
     """
     pictured = set()
@@ -242,9 +255,9 @@ def answer_until_only_main(desktop, main, asked):
                 fail("the main window is enabled while the Yes/No box is open")
             desktop.press("Escape")
             time.sleep(1)
-            if not any(w["handle"] == window["handle"] for w in desktop.windows()):
-                fail("Esc closed the Yes/No box")
-            desktop.press("Return" if len(asked) == 1 else "n")
+            if not any(w["title"] == FINANCES_TITLE for w in desktop.windows()):
+                fail("Esc left no Yes/No box on the screen")
+            desktop.press("Return")
         elif not window["style"] & WS_SYSMENU:
             check_game_frame(window)
             if first:
@@ -317,13 +330,10 @@ def play(zip_path, shots, lister, scratch, dpi):
             fail("the day count reads %r at the start, not 31" % desktop.read_days(first, main))
         if "Items" not in words:
             fail('the header\'s "Items" is not read whole: %s' % sorted(words))
-        if "Trot" not in words:
-            fail("no Trot button on the screenshot")
-        trot = words["Trot"]
         sizes = {"main": main["client"]}
 
         def trip(keys):
-            desktop.click((trot[0] + trot[2] // 2, trot[1] + trot[3] // 2))
+            desktop.press("space")  # Trot holds the main window's focus
             travel = desktop.find(TRAVEL_TITLE)
             if not travel:
                 fail("Trot did not bring up the travel window")
@@ -348,7 +358,7 @@ def play(zip_path, shots, lister, scratch, dpi):
             fail("the main window is not active again after the questions")
 
         # Help > About, then Options > End Game; each window's frame is checked as it comes.
-        desktop.press("F10", "Right", "Right", "Down", "Up", "Return")
+        desktop.click_menu(main, "Help", "About")
         about = wait_for(lambda: [w for w in desktop.windows() if w["handle"] != main["handle"]], 20)
         if not about:
             fail("Help > About brought up no window")
@@ -358,7 +368,7 @@ def play(zip_path, shots, lister, scratch, dpi):
         desktop.press("Return")
         if not wait_for(lambda: len(desktop.windows()) == 1, 20):
             fail("the About window did not close with Enter")
-        desktop.press("F10", "Right", "Down", "Up", "Return")
+        desktop.click_menu(main, "Options", "End")
         over = wait_for(lambda: [w for w in desktop.windows() if w["handle"] != main["handle"]], 20)
         if not over:
             fail("Options > End Game brought up no window")
