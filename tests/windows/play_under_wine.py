@@ -8,13 +8,15 @@ list_windows.exe, cross-built beside the game.
 
 Each run: the main window (its day count read back by OCR, the header's "Items" whole), Trot,
 the travel window, a trip to the first place with whatever it brings answered, a trip back to
-the garden with the system's Yes/No boxes (owned by the main window, which they disable; Esc does
-nothing), Top Dog's den and the bank, the About window and the game-over window, then File > Exit
-with exit code 0. The main and travel windows, and every other game window that comes up, must
+the garden with the system's Yes/No boxes (owned by the main window, which they disable; Esc
+leaves a box on the screen; the main window active again after), Top Dog's den and the bank, the
+About window, the game-over window and New Game, then File > Exit with exit code 0. The main and travel windows, and every other game window that comes up, must
 have no system menu and no resizing frame, keeping the caption and the minimise box; every
 prompt keeps its system menu. Every window is saved as a picture of its own in SCREENSHOT_DIR.
 At 192 dots per inch the main and travel windows' client areas must be twice their size at 96.
-The DLLs Wine loaded are checked against the zip: each one the zip holds is loaded from it, and
+The program holds the bark once, and at 96 dots per inch both games' barks were played from its
+resource SnorfleBark (whether they sound, Wine here cannot tell: there is no sound device). The
+DLLs Wine loaded are checked against the zip: each one the zip holds is loaded from it, and
 nothing else is loaded from outside Wine's own system folder.
 
 usage: play_under_wine.py ZIP SCREENSHOT_DIR LIST_WINDOWS_EXE
