@@ -37,8 +37,8 @@ def main():
     args = parser.parse_args()
 
     zips = sorted(args.windows_build.glob("barkmoor-*-win64.zip"))
-    floor = args.windows_build / "bench" / "bench_floor_window.exe"
-    watcher = args.build / "bench" / "bench_map_watch"
+    floor = args.windows_build.resolve() / "bench" / "bench_floor_window.exe"
+    watcher = args.build.resolve() / "bench" / "bench_map_watch"
     for needed in (zips[-1] if zips else args.windows_build / "barkmoor-*-win64.zip", floor, watcher):
         if not needed.exists():
             sys.exit(f"{needed} is missing: build first")
@@ -64,7 +64,7 @@ def main():
 
         def start(program, settle_ms):
             # The watcher times the process it starts; `wine` becomes the Windows process itself.
-            out = subprocess.run([str(watcher), "--settle-ms", str(settle_ms), "wine", program],
+            out = subprocess.run([str(watcher), "--settle-ms", str(settle_ms), shutil.which("wine"), program],
                                  capture_output=True, text=True, check=True).stdout
             return {key: float(value) for key, value in re.findall(r"(\w+)=([-\d.]+)", out)}
 
