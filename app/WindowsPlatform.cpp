@@ -26,16 +26,23 @@ bool IsGameWindow(const QWidget &window)
     return window.isWindow() && (flags & Qt::WindowMinimizeButtonHint) && !(flags & Qt::WindowCloseButtonHint);
 }
 
-// Qt gives such a window a system menu, because it shows a minimise box, and a resizing frame,
+// A prompt: a dialog with a close button.
+bool IsPrompt(const QWidget &window)
+{
+    return window.isWindow() && window.windowType() == Qt::Dialog && (window.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+// Qt gives a game window a system menu, because it shows a minimise box, and a resizing frame,
 // because it lacks the fixed-size dialog hint. Windows draws the game's windows without a
 // system menu, hence with no caption buttons at all, in a fixed single border. The minimise
-// box stays, so that the taskbar can still minimise them. The client area keeps its place and
+// box stays, so that the taskbar can still minimise them. A prompt keeps its system menu and
+// close box, in a border that does not resize either. The client area keeps its place and
 // size; Qt reads the new frame from the WM_NCCALCSIZE that SWP_FRAMECHANGED brings.
-void GiveFixedFrame(QWidget &window)
+void GiveFixedFrame(QWidget &window, LONG_PTR takenOff)
 {
     const HWND handle = reinterpret_cast<HWND>(window.winId());
     const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
-    const LONG_PTR fixed = style & ~LONG_PTR(WS_SYSMENU | WS_THICKFRAME);
+    const LONG_PTR fixed = style & ~takenOff;
     if (fixed == style)
         return;
     RECT frame;
@@ -57,7 +64,9 @@ protected:
         if (event->type() == QEvent::Show && watched->isWidgetType()) {
             auto &window = static_cast<QWidget &>(*watched);
             if (IsGameWindow(window))
-                GiveFixedFrame(window);
+                GiveFixedFrame(window, WS_SYSMENU | WS_THICKFRAME);
+            else if (IsPrompt(window))
+                GiveFixedFrame(window, WS_THICKFRAME);
         }
         return false;
     }

@@ -12,7 +12,7 @@ the garden with the system's Yes/No boxes (owned by the main window, which they 
 leaves a box on the screen; the main window active again after), Top Dog's den and the bank, the
 About window, the game-over window and New Game, then File > Exit with exit code 0. The main and travel windows, and every other game window that comes up, must
 have no system menu and no resizing frame, keeping the caption and the minimise box; every
-prompt keeps its system menu. Every window is saved as a picture of its own in SCREENSHOT_DIR.
+prompt keeps its system menu in a border that does not resize. Every window is saved as a picture of its own in SCREENSHOT_DIR.
 At 192 dots per inch the main and travel windows' client areas must be twice their size at 96.
 The program holds the bark once, and at 96 dots per inch both games' barks were played from its
 resource SnorfleBark (whether they sound, Wine here cannot tell: there is no sound device). The
@@ -218,8 +218,10 @@ def check_game_frame(window):
 
 
 def check_prompt_frame(window):
-    if not window["style"] & WS_SYSMENU:
-        fail('the prompt "%s" lost its system menu (style %08x)' % (window["title"], window["style"]))
+    """The system menu and close box kept, in a border that does not resize."""
+    if not window["style"] & WS_SYSMENU or window["style"] & WS_THICKFRAME:
+        fail('the prompt "%s" has the style %08x: not a fixed border with a system menu'
+             % (window["title"], window["style"]))
 
 
 def slug(title):
@@ -269,7 +271,7 @@ def answer_until_only_main(desktop, main, asked):
         else:
             check_prompt_frame(window)
             if first:
-                desktop.grab(window, "prompt-%s-%d" % (slug(window["title"]), len(pictured)))
+                desktop.grab(window, "prompt-%s-%d" % (slug(window["title"]), len(desktop.pictures)))
             desktop.press("Return")
         # On once this window has gone or another stands over it.
         wait_for(lambda: next((w["handle"] for w in desktop.windows() if w["enabled"]
