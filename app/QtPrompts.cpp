@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+
+#ifdef _WIN32
+#include <vector>
+
+#include <windows.h>
+#endif
 
 namespace barkmoor {
 namespace {
@@ -144,6 +151,42 @@ Answer QtPrompter::ConfirmYesNo(const std::string &text)
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
+#ifdef _WIN32
+// The system's own Yes/No box, owned by the active game window. Without a cancel button it
+// ignores Esc and greys its close box. It disables only its owner, so any other game window on
+// the screen is disabled here for as long as it is open; the owner is active again after.
+Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
+{
+    // Whatever the closing of a window left to do (the focus handed back to the main window)
+    // is done now: from within the box's own loop it would take the activation from the box.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QWidget *owner = Owner();
+    std::vector<HWND> disabled;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window == owner || !window->isVisible())
+            continue;
+        const HWND handle = reinterpret_cast<HWND>(window->winId());
+        if (IsWindowEnabled(handle)) {
+            EnableWindow(handle, FALSE);
+            disabled.push_back(handle);
+        }
+    }
+    const QString message = DisplayText(text);
+    const QString caption = QString::fromStdString(title);
+    int answer = 0;
+    // Windows ignores Esc in a box without a Cancel button; Wine ends it with IDCANCEL, so the
+    // question is asked again until it has its Yes or No.
+    while (answer != IDYES && answer != IDNO)
+        answer = MessageBoxW(owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr,
+            reinterpret_cast<LPCWSTR>(message.utf16()), reinterpret_cast<LPCWSTR>(caption.utf16()),
+            MB_YESNO | MB_ICONQUESTION);
+    for (const HWND handle : disabled)
+        EnableWindow(handle, TRUE);
+    if (owner)
+        owner->activateWindow();
+    return answer == IDYES ? Answer::Yes : Answer::No;
+}
+#else
 Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
 {
     AnswerOnlyBox box(Owner());
@@ -154,6 +197,7 @@ Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
     const int result = box.exec();
     return result == QMessageBox::No ? Answer::No : Answer::Yes;
 }
+#endif
 
 bool QtPrompter::QueryValue(const std::string &caption, const std::string &prompt, std::string &value)
 {

@@ -104,6 +104,11 @@ xcb_atom_t Atom(xcb_connection_t *c, const char *name)
     return atom;
 }
 
+pid_t ParentPid(pid_t pid)
+{
+    return pid_t(StatusField(pid, nullptr, "PPid"));
+}
+
 long WindowPid(xcb_connection_t *c, xcb_window_t window, xcb_atom_t pidAtom)
 {
     xcb_get_property_reply_t *reply
@@ -166,6 +171,9 @@ int main(int argc, char *argv[])
         _exit(127);
     }
 
+    // Wine starts a Windows program as a child of the process started here: its window and its
+    // figures are that child's.
+    pid_t shown = -1;
     double mapMs = -1;
     const Clock::time_point deadline = start + std::chrono::seconds(20);
     pollfd fd { xcb_get_file_descriptor(c), POLLIN, 0 };
@@ -174,8 +182,11 @@ int main(int argc, char *argv[])
             const Clock::time_point now = Clock::now();
             if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) {
                 const auto *map = reinterpret_cast<xcb_map_notify_event_t *>(event);
-                if (!map->override_redirect && WindowPid(c, map->window, pidAtom) == pid && mapMs < 0)
+                const long owner = map->override_redirect ? -1 : WindowPid(c, map->window, pidAtom);
+                if (owner > 0 && (owner == pid || ParentPid(pid_t(owner)) == pid) && mapMs < 0) {
                     mapMs = std::chrono::duration<double, std::milli>(now - start).count();
+                    shown = pid_t(owner);
+                }
             }
             std::free(event);
         }
@@ -190,22 +201,24 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const double cpuAtMap = ScheduledMs(pid);
-    const long rssAtMap = StatusField(pid, nullptr, "VmRSS");
+    const double cpuAtMap = ScheduledMs(shown);
+    const long rssAtMap = StatusField(shown, nullptr, "VmRSS");
     std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
-    const long rss = StatusField(pid, nullptr, "VmRSS");
+    const long rss = StatusField(shown, nullptr, "VmRSS");
     std::printf("map_ms=%.2f cpu_ms_at_map=%.2f rss_kib_at_map=%ld rss_kib=%ld", mapMs, cpuAtMap, rssAtMap, rss);
     if (idleS > 0) {
-        const double cpuBefore = CpuMs(pid);
-        const auto [switchesBefore, threadsBefore] = ContextSwitches(pid);
+        const double cpuBefore = CpuMs(shown);
+        const auto [switchesBefore, threadsBefore] = ContextSwitches(shown);
         std::this_thread::sleep_for(std::chrono::seconds(idleS));
-        const double cpuAfter = CpuMs(pid);
-        const auto [switchesAfter, threads] = ContextSwitches(pid);
+        const double cpuAfter = CpuMs(shown);
+        const auto [switchesAfter, threads] = ContextSwitches(shown);
         std::printf(" idle_s=%d idle_cpu_ms=%.0f idle_context_switches=%ld threads=%d", idleS, cpuAfter - cpuBefore,
             switchesAfter - switchesBefore, threads);
         (void)threadsBefore;
     }
     std::printf("\n");
+    if (shown != pid)
+        kill(shown, SIGTERM);
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     xcb_disconnect(c);

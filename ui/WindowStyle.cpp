@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
@@ -33,7 +34,18 @@ QFont BitmapGameFont()
 
 QFont ScalableGameFont()
 {
+#ifdef _WIN32
+    // Windows' scalable face of the same design; else Windows' own dialog face, which Wine has
+    // too, rather than whatever family Qt would take first.
+    QFont f;
+    f.setFamilies({ QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma") });
+    // Drawn by the system's own engine at every scale, as Windows draws its dialogs; Qt would
+    // otherwise hand a scaled screen's text to DirectWrite, which under Wine knows only the
+    // fonts of the Linux host.
+    f.setHintingPreference(QFont::PreferFullHinting);
+#else
     QFont f(QStringLiteral("Liberation Sans"));
+#endif
     f.setPixelSize(11);
     return f;
 }
@@ -45,6 +57,13 @@ bool BitmapFontIsCrisp(const QFont &bitmap, qreal devicePixelRatio)
     if (devicePixelRatio > 1.0 || bitmap.family() != QStringLiteral("MS Sans Serif"))
         return false;
     const QFontInfo shown(bitmap);
+#ifdef _WIN32
+    // Qt asks the system for a bitmap strike by its line height, which the system takes for
+    // the height of the characters alone, so it draws the next strike up (a 16-pixel line for
+    // 13). Only the 8-point strike itself, with its 13-pixel line, will do.
+    if (QFontMetrics(bitmap).height() != bitmap.pixelSize())
+        return false;
+#endif
     return shown.family() == bitmap.family() && shown.pixelSize() == bitmap.pixelSize();
 }
 

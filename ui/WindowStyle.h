@@ -26,7 +26,7 @@ protected:
 
 // The 8-point game font: the metric-compatible bitmap MS Sans Serif when the machine has
 // it and the screen shows it crisply (a device pixel ratio of 1), otherwise the scalable
-// Liberation Sans, which fits every caption.
+// Liberation Sans, which fits every caption (on Windows Microsoft Sans Serif, else Tahoma).
 QFont GameFont();
 // The two candidates. The bitmap one is a default font when the machine lacks it.
 QFont BitmapGameFont();

@@ -1,13 +1,25 @@
 #!/usr/bin/env python3
-"""Plays the zipped Windows game under Wine on a private X server.
+"""Plays the zipped Windows game under Wine, in a Wine desktop where Wine draws the frames.
 
-Unpacks the zip into a fresh Wine prefix, starts barkmoor.exe, waits for the main window and
-saves a screenshot, presses Trot, picks a place in the travel window, checks that the day
-count dropped by one (or two, when the trip ended at the dog-house), and leaves by File > Exit, expecting exit code 0. The DLLs Wine
-loaded are checked against the zip: each one the zip holds is loaded from it, and nothing
-else is loaded from outside Wine's own system folder.
+Runs twice, each time in a fresh Wine prefix with Wine's own fonts in its font folder: at 96 and
+at 192 dots per inch (Wine's LogPixels setting), each in a Wine desktop smaller than the private
+X screen. Windows' own view of the windows (style, owner, enabled, active, place) is read with
+list_windows.exe, cross-built beside the game.
 
-usage: play_under_wine.py ZIP SCREENSHOT_DIR
+Each run: the main window (its day count read back by OCR, the header's "Items" whole), Trot,
+the travel window, a trip to the first place with whatever it brings answered, a trip back to
+the garden with the system's Yes/No boxes (owned by the main window, which they disable; Esc
+leaves a box on the screen; the main window active again after), Top Dog's den and the bank, the
+About window, the game-over window and New Game, then File > Exit with exit code 0. The main and travel windows, and every other game window that comes up, must
+have no system menu and no resizing frame, keeping the caption and the minimise box; every
+prompt keeps its system menu in a border that does not resize. Every window is saved as a picture of its own in SCREENSHOT_DIR.
+At 192 dots per inch the main and travel windows' client areas must be twice their size at 96.
+The program holds the bark once, and at 96 dots per inch both games' barks were played from its
+resource SnorfleBark (whether they sound, Wine here cannot tell: there is no sound device). The
+DLLs Wine loaded are checked against the zip: each one the zip holds is loaded from it, and
+nothing else is loaded from outside Wine's own system folder.
+
+usage: play_under_wine.py ZIP SCREENSHOT_DIR LIST_WINDOWS_EXE
 """
 import os
 import re
@@ -18,14 +30,17 @@ import tempfile
 import time
 import zipfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+sys.path.insert(0, os.path.join(ROOT, "tools"))
 from xsession import XSession  # noqa: E402
 
 MAIN_TITLE = "Barkmoor - Personal Edition"
 TRAVEL_TITLE = "Where to Snorfle?"
-# Screenshots are read back by OCR, enlarged this much and smoothed first: the bitmap font's
-# glyphs are too small for it as they are.
-ENLARGE = 4
+FINANCES_TITLE = "Barkmoor - Finances"
+WS_CAPTION, WS_SYSMENU, WS_THICKFRAME, WS_MINIMIZEBOX = 0xC00000, 0x80000, 0x40000, 0x20000
+# Screen and Wine desktop at each run's dots per inch: the desktop smaller than the screen
+# (a larger one shows no window at all).
+RUNS = ((96, "1280x1024", "1024x768"), (192, "1920x1200", "1700x1100"))
 
 
 def fail(message):
@@ -33,7 +48,7 @@ def fail(message):
     sys.exit(1)
 
 
-def wait_for(condition, timeout, step=0.2):
+def wait_for(condition, timeout, step=0.3):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         value = condition()
@@ -44,74 +59,233 @@ def wait_for(condition, timeout, step=0.2):
 
 
 def wine_env(prefix):
-    env = dict(os.environ, WINEPREFIX=prefix, WINEDLLOVERRIDES="mscoree,mshtml=", WINEARCH="win64")
-    env["WINEDEBUG"] = "-all"
-    return env
+    return dict(os.environ, WINEPREFIX=prefix, WINEDLLOVERRIDES="mscoree,mshtml=", WINEARCH="win64",
+                WINEDEBUG="-all")
 
 
-class Screen:
-    def __init__(self, session, folder):
-        self.session = session
-        self.folder = folder
+def prepare_prefix(env, dpi):
+    """A fresh prefix that runs every program in a Wine desktop, with Wine's own fonts.
 
-    def grab(self, name):
-        path = os.path.join(self.folder, name)
-        code, _ = self.session.run(["import", "-window", "root", path], timeout=30)
-        if code != 0:
-            fail("could not take the screenshot " + name)
+    Debian's Wine looks for its fonts in <data dir>\\../fonts\\, a path that names nothing, while
+    fonts-wine puts them in /usr/share/wine/fonts; so Wine offers no font of its own (no MS Sans
+    Serif, Tahoma or Marlett) unless they are in the prefix's font folder, where it looks too.
+    """
+    subprocess.run(["wineboot", "-i"], env=env, check=True, timeout=300,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    fonts = os.path.join(env["WINEPREFIX"], "drive_c", "windows", "Fonts")
+    for name in os.listdir("/usr/share/wine/fonts"):
+        shutil.copy(os.path.join("/usr/share/wine/fonts", name), fonts)
+    for key, value, kind, data in (
+            (r"HKCU\Software\Wine\Explorer", "Desktop", "REG_SZ", "Barkmoor"),
+            (r"HKCU\Software\Wine\Explorer\Desktops", "Barkmoor", "REG_SZ", dpi[2]),
+            (r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", str(dpi[0]))):
+        subprocess.run(["wine", "reg", "add", key, "/v", value, "/t", kind, "/d", data, "/f"], env=env,
+                       check=True, timeout=120, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    subprocess.run(["wineserver", "-w"], env=env, timeout=120)
+
+
+class Desktop:
+    """The Wine desktop on the X screen and the windows Windows holds on it."""
+
+    def __init__(self, session, lister, shots, work, dpi):
+        self.session, self.lister, self.shots, self.work = session, lister, shots, work
+        self.suffix = "" if dpi == 96 else "-%ddpi" % dpi
+        self.scale = dpi // 96
+        self.enlarge = 4 // self.scale  # OCR wants the glyphs larger than the bitmap font's
+        self.x = self.y = 0
+        self.pictures = []
+
+    def windows(self):
+        # Into a file, not a pipe: a Wine server or desktop started by this call would hold a
+        # pipe open long after the lister has ended.
+        listing = os.path.join(self.work, "windows.txt")
+        with open(listing, "w") as out:
+            subprocess.run(["wine", self.lister], env=self.session.env, stdout=out, stderr=subprocess.DEVNULL,
+                           timeout=60)
+        with open(listing, encoding="utf-8", errors="replace") as f:
+            out = f.read()
+        found = []
+        for line in out.splitlines():
+            cells = line.split("\t")
+            if len(cells) != 9:
+                continue
+            frame = [int(v) for v in cells[6].split()]
+            client = [int(v) for v in cells[7].split()]
+            found.append(dict(handle=cells[0], owner=cells[1], style=int(cells[2], 16), enabled=cells[4] == "1",
+                              active=cells[5] == "1", frame=frame, client=client, title=cells[8]))
+        return found
+
+    def find(self, title, timeout=30):
+        return wait_for(lambda: next((w for w in self.windows() if w["title"] == title), None), timeout)
+
+    def place_on_screen(self):
+        code, out = self.session.run(["xdotool", "search", "--onlyvisible", "--name", "Wine desktop"])
+        if code != 0 or not out.split():
+            fail("no Wine desktop on the X screen")
+        window = out.split()[0]
+        code, out = self.session.run(["xwininfo", "-id", window])
+        fields = dict(re.findall(r"^\s*([A-Za-z -]+):\s+(-?\d+)\s*$", out, re.M))
+        self.x, self.y = int(fields["Absolute upper-left X"]), int(fields["Absolute upper-left Y"])
+        self.session.run(["xdotool", "windowfocus", window])  # keys go on to the active window
+
+    def box(self, rect):
+        """A Windows rectangle as (x, y, w, h) on the X screen."""
+        return (self.x + rect[0], self.y + rect[1], rect[2] - rect[0], rect[3] - rect[1])
+
+    def screen(self):
+        path = os.path.join(self.work, "screen.png")
+        if self.session.run(["import", "-window", "root", path], timeout=30)[0] != 0:
+            fail("could not take a screenshot")
         return path
 
-    def window_box(self, window):
-        code, out = self.session.run(["xwininfo", "-id", window])
-        if code != 0:
-            fail("xwininfo failed on the main window")
-        fields = dict(re.findall(r"^\s*([A-Za-z -]+):\s+(-?\d+)\s*$", out, re.M))
-        return tuple(int(fields[k]) for k in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+    def grab(self, window, name):
+        """Saves the window, frame and all, as a picture of its own; gives the whole screen's."""
+        screen = self.screen()
+        path = os.path.join(self.shots, "wine-%s%s.png" % (name, self.suffix))
+        x, y, w, h = self.box(window["frame"])
+        subprocess.run(["convert", screen, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", path], check=True)
+        self.pictures.append(os.path.basename(path))
+        return screen
+
+    def press(self, *keys):
+        for key in keys:
+            self.session.run(["xdotool", "key", key])
+            time.sleep(0.4)
+
+    def click(self, point):
+        self.session.run(["xdotool", "mousemove", str(point[0]), str(point[1]), "click", "1"])
+
+    def ocr(self, image, box, *options):
+        x, y, w, h = box
+        crop = os.path.join(self.work, "crop.png")
+        subprocess.run(["convert", image, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", "-colorspace",
+                        "Gray", "-resize", "%d%%" % (self.enlarge * 100), "-bordercolor", "white", "-border", "20",
+                        crop], check=True)
+        return subprocess.run(["tesseract", crop, "-", *options], capture_output=True, text=True).stdout
+
+    def words(self, image, window):
+        """The words OCR finds in a window's client area: {text: (x, y, w, h)} on the X screen."""
+        box = self.box(window["client"])
+        found = {}
+        for row in self.ocr(image, box, "--psm", "11", "tsv").splitlines()[1:]:
+            cells = row.split("\t")
+            if len(cells) == 12 and cells[11].strip():
+                left, top, width, height = (int(v) for v in cells[6:10])
+                found[cells[11].strip()] = (box[0] + (left - 20) // self.enlarge, box[1] + (top - 20) // self.enlarge,
+                                            width // self.enlarge, height // self.enlarge)
+        return found
+
+    def click_word(self, window, word, required=True):
+        spot = self.words(self.screen(), window).get(word)
+        if spot:
+            self.click((spot[0] + spot[2] // 2, spot[1] + spot[3] // 2))
+        elif required:
+            fail('no "%s" on the window "%s"' % (word, window["title"]))
+        return spot
+
+    def click_menu(self, window, menu, item):
+        """Opens a menu of the window's menu bar and clicks one of its items, found by OCR."""
+        spot = self.click_word(window, menu)
+        time.sleep(1)
+        box = (spot[0] - 10, spot[1] + spot[3], 160 * self.scale, 140 * self.scale)
+        for row in self.ocr(self.screen(), box, "--psm", "11", "tsv").splitlines()[1:]:
+            cells = row.split("\t")
+            if len(cells) == 12 and cells[11].strip() == item:
+                left, top, width, height = (int(v) for v in cells[6:10])
+                self.click((box[0] + (left - 20 + width // 2) // self.enlarge,
+                            box[1] + (top - 20 + height // 2) // self.enlarge))
+                return
+        fail('no "%s" in the menu "%s"' % (item, menu))
+
+    def read_days(self, image, window):
+        """The number right of the caption "Days Remaining:"."""
+        found = self.words(image, window)
+        if "Remaining:" not in found:
+            return None
+        x, y, w, h = found["Remaining:"]
+        text = self.ocr(image, (x + w + 2, y - 3, 40 * self.scale, h + 6), "--psm", "7", "-c",
+                        "tessedit_char_whitelist=0123456789")
+        digits = re.sub(r"\D", "", text)
+        return int(digits) if digits else None
 
 
-def window_name(session, window):
-    code, out = session.run(["xdotool", "getwindowname", window])
-    return out.strip() if code == 0 else ""
+def check_game_frame(window):
+    """No system menu (so no caption buttons) and no resizing frame; caption and minimise box kept."""
+    style = window["style"]
+    if style & (WS_SYSMENU | WS_THICKFRAME) or (style & WS_CAPTION) != WS_CAPTION or not style & WS_MINIMIZEBOX:
+        fail('"%s" has the style %08x: not a caption with a fixed single border and no system menu'
+             % (window["title"], style))
 
 
-def press(session, window, key):
-    """Gives the window the input focus, then types the key as a real keyboard would."""
-    session.run(["xdotool", "windowfocus", "--sync", window])
-    session.run(["xdotool", "key", key])
+def check_prompt_frame(window):
+    """The system menu and close box kept, in a border that does not resize."""
+    if not window["style"] & WS_SYSMENU or window["style"] & WS_THICKFRAME:
+        fail('the prompt "%s" has the style %08x: not a fixed border with a system menu'
+             % (window["title"], window["style"]))
 
 
-def ocr(image, box, scratch, *options):
-    x, y, w, h = box
-    crop = os.path.join(scratch, "crop.png")
-    subprocess.run(["convert", image, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", "-colorspace",
-                    "Gray", "-resize", "%d%%" % (ENLARGE * 100), "-bordercolor", "white", "-border", "20",
-                    crop], check=True)
-    done = subprocess.run(["tesseract", crop, "-", *options], capture_output=True, text=True)
-    return done.stdout
+def slug(title):
+    return re.sub(r"[^a-z0-9]+", "-", title.lower()).strip("-")
 
 
-def find_words(image, box, scratch):
-    """The words OCR finds in a box of the screen: {text: (x, y, w, h)} in screen pixels."""
-    words = {}
-    for row in ocr(image, box, scratch, "--psm", "11", "tsv").splitlines()[1:]:
-        cells = row.split("\t")
-        if len(cells) == 12 and cells[11].strip():
-            left, top, width, height = (int(v) for v in cells[6:10])
-            words[cells[11].strip()] = (box[0] + (left - 20) // ENLARGE, box[1] + (top - 20) // ENLARGE,
-                                        width // ENLARGE, height // ENLARGE)
-    return words
+def answer_until_only_main(desktop, main, asked):
+    """Answers whatever comes up, topmost first, until only the main window is left.
+
+    The garden's questions are checked and answered Yes; a game window that comes up (Top Dog, bank, Dog Catcher) has its frame checked and is left by its
+    Leave button or, without one, by Enter; any other prompt is answered with Enter.
+    """
+    pictured = set()
+    deadline = time.monotonic() + 120
+    while time.monotonic() < deadline:
+        shown = desktop.windows()
+        if all(w["handle"] == main["handle"] for w in shown):
+            return
+        window = next((w for w in shown if w["handle"] != main["handle"] and w["title"] != TRAVEL_TITLE
+                       and w["enabled"]), None)
+        if not window:
+            time.sleep(0.3)
+            continue
+        first = window["handle"] not in pictured
+        pictured.add(window["handle"])
+        time.sleep(0.5)  # drawn before the picture
+        if window["title"] == FINANCES_TITLE:
+            asked.append(window)
+            desktop.grab(window, "finances-question-%d" % len(asked))
+            check_prompt_frame(window)
+            owner = next(w for w in desktop.windows() if w["handle"] == main["handle"])
+            if window["owner"] != main["handle"]:
+                fail("the Yes/No box is owned by %s, not by the main window %s" % (window["owner"], main["handle"]))
+            if owner["enabled"]:
+                fail("the main window is enabled while the Yes/No box is open")
+            desktop.press("Escape")
+            time.sleep(1)
+            if not any(w["title"] == FINANCES_TITLE for w in desktop.windows()):
+                fail("Esc left no Yes/No box on the screen")
+            desktop.press("Return")
+        elif not window["style"] & WS_SYSMENU:
+            check_game_frame(window)
+            if first:
+                desktop.grab(window, slug(window["title"]))
+            if not desktop.click_word(window, "Leave", required=False):
+                desktop.press("Return")
+        else:
+            check_prompt_frame(window)
+            if first:
+                desktop.grab(window, "prompt-%s-%d" % (slug(window["title"]), len(desktop.pictures)))
+            desktop.press("Return")
+        # On once this window has gone or another stands over it.
+        wait_for(lambda: next((w["handle"] for w in desktop.windows() if w["enabled"]
+                               and w["handle"] != main["handle"] and w["title"] != TRAVEL_TITLE), None)
+                 != window["handle"], 10)
+    fail("windows still open after two minutes: %s" % [w["title"] for w in desktop.windows()])
 
 
-def read_days(image, window_box, scratch):
-    """The number right of the caption "Days Remaining:"."""
-    words = find_words(image, window_box, scratch)
-    if "Remaining:" not in words:
-        return None
-    x, y, w, h = words["Remaining:"]
-    text = ocr(image, (x + w + 2, y - 3, 40, h + 6), scratch, "--psm", "7", "-c",
-               "tessedit_char_whitelist=0123456789")
-    digits = re.sub(r"\D", "", text)
-    return int(digits) if digits else None
+def check_bark(log_text):
+    """The bark was asked of the program's own resources and found there (Wine's sound player
+    says "Memory sound" once it holds the wave); whether it sounds, Wine here cannot tell."""
+    asked = log_text.count('SoundName=L"SnorfleBark"')
+    if asked < 2 or log_text.count("Memory sound") < asked:
+        fail("the barks of the two games were not played from the resource SnorfleBark (%d asked)" % asked)
 
 
 def check_loaded_dlls(log_text, unpacked):
@@ -133,83 +307,121 @@ def check_loaded_dlls(log_text, unpacked):
     print("DLLs loaded from the zip: " + ", ".join(sorted(loaded)))
 
 
+def play(zip_path, shots, lister, scratch, dpi):
+    """One run at these dots per inch; gives the main and travel windows' client sizes."""
+    prefix = os.path.join(scratch, "prefix-%d" % dpi[0])
+    with XSession(screen=dpi[1] + "x24", env=wine_env(prefix)) as session:
+        prepare_prefix(session.env, dpi)
+        unpacked = os.path.join(prefix, "drive_c", "barkmoor")
+        with zipfile.ZipFile(zip_path) as archive:
+            archive.extractall(unpacked)
+        log = os.path.join(scratch, "wine-%d.log" % dpi[0])
+        session.env["WINEDEBUG"] = "+loaddll,+winmm"
+        started = time.monotonic()
+        game = session.start(["wine", "C:\\barkmoor\\barkmoor.exe"], cwd=unpacked, log=log)
+        session.env["WINEDEBUG"] = "-all"
+        desktop = Desktop(session, lister, shots, scratch, dpi[0])
+        main = desktop.find(MAIN_TITLE, timeout=120)
+        if not main:
+            fail('no window "%s" within 120 s' % MAIN_TITLE)
+        print("%d dpi: main window after %.1f s" % (dpi[0], time.monotonic() - started))
+        desktop.place_on_screen()
+        check_game_frame(main)
+        time.sleep(1)  # let the first frame and the dialogs settle before the picture
+        first = desktop.grab(main, "main-window")
+        words = desktop.words(first, main)
+        if desktop.read_days(first, main) != 31:
+            fail("the day count reads %r at the start, not 31" % desktop.read_days(first, main))
+        if "Items" not in words:
+            fail('the header\'s "Items" is not read whole: %s' % sorted(words))
+        sizes = {"main": main["client"]}
+
+        def trip(keys):
+            desktop.press("space")  # Trot holds the main window's focus
+            travel = desktop.find(TRAVEL_TITLE)
+            if not travel:
+                fail("Trot did not bring up the travel window")
+            check_game_frame(travel)
+            sizes["travel"] = travel["client"]
+            time.sleep(0.5)
+            desktop.grab(travel, "travel-window")
+            desktop.press(*keys)
+
+        # Down picks the first place (nothing is picked yet); End, the last, is the garden.
+        trip(["Down"])
+        answer_until_only_main(desktop, main, [])
+        days = desktop.read_days(desktop.grab(main, "after-trot"), main)
+        if days not in (30, 29):  # the dog-house event on arrival costs a day more
+            fail("the day count reads %r after the trip, not 30 or 29" % days)
+        asked = []
+        trip(["End"])
+        answer_until_only_main(desktop, main, asked)
+        if len(asked) != 2:
+            fail("%d Yes/No boxes at the garden, not 2" % len(asked))
+        if not wait_for(lambda: next(w for w in desktop.windows() if w["handle"] == main["handle"])["active"], 10):
+            fail("the main window is not active again after the questions")
+
+        # Help > About, then Options > End Game; each window's frame is checked as it comes.
+        desktop.click_menu(main, "Help", "About")
+        about = wait_for(lambda: [w for w in desktop.windows() if w["handle"] != main["handle"]], 20)
+        if not about:
+            fail("Help > About brought up no window")
+        check_game_frame(about[0])
+        time.sleep(0.5)
+        desktop.grab(about[0], "about-window")
+        desktop.press("Return")
+        if not wait_for(lambda: len(desktop.windows()) == 1, 20):
+            fail("the About window did not close with Enter")
+        desktop.click_menu(main, "Options", "End")
+        over = wait_for(lambda: [w for w in desktop.windows() if w["handle"] != main["handle"]], 20)
+        if not over:
+            fail("Options > End Game brought up no window")
+        check_game_frame(over[0])
+        time.sleep(0.5)
+        desktop.grab(over[0], "game-over-window")
+        desktop.click_word(over[0], "New")
+        main_back = wait_for(lambda: [w for w in desktop.windows() if w["title"] == MAIN_TITLE], 30)
+        if not main_back or len(desktop.windows()) != 1:
+            fail("New Game did not lead back to the main window alone: %s"
+                 % [w["title"] for w in desktop.windows()])
+
+        # File > Exit through the menu bar: F10 opens it at File, Down its menu, Return exits.
+        time.sleep(0.5)
+        desktop.press("F10", "Down", "Return")
+        try:
+            code = game.wait(timeout=60)
+        except subprocess.TimeoutExpired:
+            fail("the game did not end after File > Exit")
+        if code != 0:
+            fail("the game ended with exit code %d" % code)
+        if dpi[0] == 96:
+            with open(log, encoding="utf-8", errors="replace") as f:
+                text = f.read()
+            check_loaded_dlls(text, unpacked)
+            check_bark(text)
+        subprocess.run(["wineserver", "-k"], env=session.env, check=False)
+        print("%d dpi: windows saved: %s" % (dpi[0], ", ".join(os.path.basename(p) for p in desktop.pictures)))
+        return {name: (c[2] - c[0], c[3] - c[1]) for name, c in sizes.items()}
+
+
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 4:
         fail(__doc__.strip().splitlines()[-1])
-    zip_path, shots = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    zip_path, shots, lister = (os.path.abspath(a) for a in sys.argv[1:])
+    with zipfile.ZipFile(zip_path) as archive, open(os.path.join(ROOT, "res", "bark.wav"), "rb") as wave:
+        copies = archive.read("barkmoor.exe").count(wave.read())
+    if copies != 1:
+        fail("barkmoor.exe holds %d copies of the bark, not 1" % copies)
     os.makedirs(shots, exist_ok=True)
     scratch = tempfile.mkdtemp(prefix="barkmoor-wine-")
     try:
-        prefix = os.path.join(scratch, "prefix")
-        with XSession(env=wine_env(prefix)) as session:
-            subprocess.run(["wineboot", "-i"], env=session.env, check=True, timeout=300,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            unpacked = os.path.join(prefix, "drive_c", "barkmoor")
-            with zipfile.ZipFile(zip_path) as archive:
-                archive.extractall(unpacked)
-            log = os.path.join(scratch, "wine.log")
-            session.env["WINEDEBUG"] = "+loaddll"
-            started = time.monotonic()
-            game = session.start(["wine", "C:\\barkmoor\\barkmoor.exe"], cwd=unpacked, log=log)
-            session.env["WINEDEBUG"] = "-all"
-            window = session.find_window(MAIN_TITLE, timeout=120)
-            if not window:
-                fail('no window "%s" within 120 s' % MAIN_TITLE)
-            print("main window after %.1f s" % (time.monotonic() - started))
-            screen = Screen(session, shots)
-            time.sleep(1)  # let the first frame and the dialogs settle before the picture
-            first = screen.grab("wine-main-window.png")
-            box = screen.window_box(window)
-            days_before = read_days(first, box, scratch)
-            if days_before != 31:
-                fail("the day count reads %r at the start, not 31" % days_before)
-            trot = find_words(first, box, scratch).get("Trot")
-            if not trot:
-                fail("no Trot button on the screenshot")
-            session.run(["xdotool", "mousemove", str(trot[0] + trot[2] // 2), str(trot[1] + trot[3] // 2),
-                         "click", "1"])
-            travel = session.find_window(TRAVEL_TITLE, timeout=30)
-            if not travel:
-                fail("Trot did not bring up the travel window")
-            screen.grab("wine-travel-window.png")
-            press(session, travel, "Down")  # with nothing picked yet, Down picks the first place
-
-            def trip_done():
-                # Whatever the trip brings (news, a find, the Dog Catcher) is answered with
-                # Enter until only the main window is left and its day count has dropped.
-                shown = session.run(["xdotool", "search", "--onlyvisible", "--name", "."])[1].split()
-                others = [w for w in shown if w != window and window_name(session, w)]
-                for other in others:
-                    if window_name(session, other) != TRAVEL_TITLE:
-                        press(session, other, "Return")
-                        # One Return each: a second one would reach Trot once the prompt is gone.
-                        wait_for(lambda: other not in session.run(
-                            ["xdotool", "search", "--onlyvisible", "--name", "."])[1].split(), 10)
-                if others:
-                    return False
-                # A move costs a day; the dog-house event on arrival costs one more.
-                return read_days(screen.grab("wine-after-trot.png"), box, scratch) in (30, 29)
-
-            if not wait_for(trip_done, 90, step=1.0):
-                screen.grab("wine-after-trot.png")
-                shown = session.run(["xdotool", "search", "--onlyvisible", "--name", "."])[1].split()
-                fail("the trip did not end with the day count at 30 or 29; windows shown: %s"
-                     % [window_name(session, w) for w in shown])
-
-            # File > Exit through the menu bar: F10 opens it at File, Down its menu, Return exits.
-            for key in ("F10", "Down", "Return"):
-                press(session, window, key)
-                time.sleep(0.5)
-            try:
-                code = game.wait(timeout=60)
-            except subprocess.TimeoutExpired:
-                fail("the game did not end after File > Exit")
-            if code != 0:
-                fail("the game ended with exit code %d" % code)
-            with open(log, encoding="utf-8", errors="replace") as f:
-                check_loaded_dlls(f.read(), unpacked)
-            subprocess.run(["wineserver", "-k"], env=session.env, check=False)
-        print("played one trip under Wine; screenshots in " + shots)
+        at96 = play(zip_path, shots, lister, scratch, RUNS[0])
+        at192 = play(zip_path, shots, lister, scratch, RUNS[1])
+        for name, (width, height) in at96.items():
+            if at192[name] != (2 * width, 2 * height):
+                fail("the %s window's client area is %s at 192 dpi, not twice %s" % (name, at192[name], at96[name]))
+        print("client areas at 96 and 192 dpi: %s, %s" % (at96, at192))
+        print("played under Wine; screenshots in " + shots)
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the Windows build's tests under Wine: the rules tests, one trip in the zipped game on a
-# private X server, and the installer in and out. Run tools/windows/build.sh first.
+# Runs the Windows build's tests under Wine: the rules tests, the zipped game played in a Wine
+# desktop on a private X server at two screen resolutions, and the installer in and out. Run
+# tools/windows/build.sh first.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_dir=${BUILD_DIR:-$root/build-windows}
@@ -26,8 +27,9 @@ run() {
   if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 }
 run "rules tests" ctest --test-dir "$build_dir" --output-on-failure
-run "one trip in the zipped game" \
-  python3 "$root/tests/windows/play_under_wine.py" "$zip_file" "$build_dir/screenshots"
+run "the zipped game in a Wine desktop at 96 and 192 dpi" \
+  python3 "$root/tests/windows/play_under_wine.py" "$zip_file" "$build_dir/screenshots" \
+  "$build_dir/tests/windows/list_windows.exe"
 run "the installer in and out" \
   python3 "$root/tests/windows/install_under_wine.py" "$setup" "$zip_file"
 echo "Wine: $passed passed, $failed failed"
