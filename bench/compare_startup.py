@@ -64,6 +64,21 @@ def show(name, runs, unit, key, scale=1.0):
     return median
 
 
+def show_medians(runs, memory_caption):
+    """Prints each program's time to its window, CPU time and settled memory; returns the medians."""
+    medians = {}
+    print("process start to window mapped:")
+    for name in runs:
+        medians[name, "ms"] = show(name, runs[name], "ms ", "map_ms")
+    print("CPU time of the process (all threads) up to its window mapped:")
+    for name in runs:
+        medians[name, "cpu"] = show(name, runs[name], "ms ", "cpu_ms_at_map")
+    print(memory_caption)
+    for name in runs:
+        medians[name, "MiB"] = show(name, runs[name], "MiB", "rss_kib", 1 / 1024)
+    return medians
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=15)
@@ -102,16 +117,7 @@ def main():
             loads.append(load())
         print(f"load average (1 min) during the runs: {min(loads):.2f} to {max(loads):.2f}")
 
-        medians = {}
-        print("process start to window mapped:")
-        for name in runs:
-            medians[name, "ms"] = show(name, runs[name], "ms ", "map_ms")
-        print("CPU time of the process (all threads) up to its window mapped:")
-        for name in runs:
-            medians[name, "cpu"] = show(name, runs[name], "ms ", "cpu_ms_at_map")
-        print("resident memory once the window is up (read after the wait above):")
-        for name in runs:
-            medians[name, "MiB"] = show(name, runs[name], "MiB", "rss_kib", 1 / 1024)
+        medians = show_medians(runs, "resident memory once the window is up (read after the wait above):")
         print("resident memory at the moment the window is mapped:")
         for name in runs:
             show(name, runs[name], "MiB", "rss_kib_at_map", 1 / 1024)

@@ -22,7 +22,7 @@ import tempfile
 import zipfile
 from pathlib import Path
 
-from compare_startup import load, show, start_xvfb
+from compare_startup import load, show_medians, start_xvfb
 
 ROOT = Path(__file__).resolve().parent.parent
 
@@ -81,16 +81,7 @@ def main():
             loads.append(load())
         print(f"load average (1 min) during the runs: {min(loads):.2f} to {max(loads):.2f}")
 
-        medians = {}
-        print("process start to window mapped:")
-        for name in runs:
-            medians[name, "ms"] = show(name, runs[name], "ms ", "map_ms")
-        print("CPU time of the process (all threads) up to its window mapped:")
-        for name in runs:
-            medians[name, "cpu"] = show(name, runs[name], "ms ", "cpu_ms_at_map")
-        print("resident memory of the Wine process once settled:")
-        for name in runs:
-            medians[name, "MiB"] = show(name, runs[name], "MiB", "rss_kib", 1 / 1024)
+        medians = show_medians(runs, "resident memory of the Wine process once settled:")
         print(f"ratio of medians (barkmoor.exe / floor): "
               f"{medians['barkmoor.exe', 'ms'] / medians['floor', 'ms']:.2f}x (target 1.10x); CPU time "
               f"{medians['barkmoor.exe', 'cpu'] / medians['floor', 'cpu']:.2f}x")
