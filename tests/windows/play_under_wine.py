@@ -165,7 +165,9 @@ class Desktop:
 
     def words(self, image, window):
         """The words OCR finds in a window's client area: {text: (x, y, w, h)} on the X screen."""
-        box = self.box(window["client"])
+        return self.words_in(image, self.box(window["client"]))
+
+    def words_in(self, image, box):
         found = {}
         for row in self.ocr(image, box, "--psm", "11", "tsv").splitlines()[1:]:
             cells = row.split("\t")
@@ -188,14 +190,10 @@ class Desktop:
         spot = self.click_word(window, menu)
         time.sleep(1)
         box = (spot[0] - 10, spot[1] + spot[3], 160 * self.scale, 140 * self.scale)
-        for row in self.ocr(self.screen(), box, "--psm", "11", "tsv").splitlines()[1:]:
-            cells = row.split("\t")
-            if len(cells) == 12 and cells[11].strip() == item:
-                left, top, width, height = (int(v) for v in cells[6:10])
-                self.click((box[0] + (left - 20 + width // 2) // self.enlarge,
-                            box[1] + (top - 20 + height // 2) // self.enlarge))
-                return
-        fail('no "%s" in the menu "%s"' % (item, menu))
+        found = self.words_in(self.screen(), box).get(item)
+        if not found:
+            fail('no "%s" in the menu "%s"' % (item, menu))
+        self.click((found[0] + found[2] // 2, found[1] + found[3] // 2))
 
     def read_days(self, image, window):
         """The number right of the caption "Days Remaining:"."""
@@ -361,25 +359,22 @@ def play(zip_path, shots, lister, scratch, dpi):
         if not wait_for(lambda: next(w for w in desktop.windows() if w["handle"] == main["handle"])["active"], 10):
             fail("the main window is not active again after the questions")
 
-        # Help > About, then Options > End Game; each window's frame is checked as it comes.
-        desktop.click_menu(main, "Help", "About")
-        about = wait_for(lambda: [w for w in desktop.windows() if w["handle"] != main["handle"]], 20)
-        if not about:
-            fail("Help > About brought up no window")
-        check_game_frame(about[0])
-        time.sleep(0.5)
-        desktop.grab(about[0], "about-window")
+        def from_menu(menu, item, name):
+            """The game window a menu command brings up, its frame checked and its picture saved."""
+            desktop.click_menu(main, menu, item)
+            shown = wait_for(lambda: [w for w in desktop.windows() if w["handle"] != main["handle"]], 20)
+            if not shown:
+                fail("%s > %s brought up no window" % (menu, item))
+            check_game_frame(shown[0])
+            time.sleep(0.5)
+            desktop.grab(shown[0], name)
+            return shown[0]
+
+        from_menu("Help", "About", "about-window")
         desktop.press("Return")
         if not wait_for(lambda: len(desktop.windows()) == 1, 20):
             fail("the About window did not close with Enter")
-        desktop.click_menu(main, "Options", "End")
-        over = wait_for(lambda: [w for w in desktop.windows() if w["handle"] != main["handle"]], 20)
-        if not over:
-            fail("Options > End Game brought up no window")
-        check_game_frame(over[0])
-        time.sleep(0.5)
-        desktop.grab(over[0], "game-over-window")
-        desktop.click_word(over[0], "New")
+        desktop.click_word(from_menu("Options", "End", "game-over-window"), "New")
         main_back = wait_for(lambda: [w for w in desktop.windows() if w["title"] == MAIN_TITLE], 30)
         if not main_back or len(desktop.windows()) != 1:
             fail("New Game did not lead back to the main window alone: %s"
