@@ -28,9 +28,13 @@
 #endif
 
 // Registers the game's embedded pictures, bark and icon (must stand outside a namespace).
+// Windows carries the bark as a resource of the program itself.
 static void LoadGameResources()
 {
     Q_INIT_RESOURCE(barkmoor);
+#ifndef _WIN32
+    Q_INIT_RESOURCE(bark);
+#endif
 }
 
 namespace barkmoor {
