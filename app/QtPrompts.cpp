@@ -1,6 +1,7 @@
 // Modal prompts built on QMessageBox and a small entry dialog.
 #include "QtPrompts.h"
 
+#include "WindowFocus.h"
 #include "WindowStyle.h"
 
 #include <QApplication>
@@ -34,12 +35,10 @@ QString DisplayText(const std::string &text)
     return shown;
 }
 
-// Prompts stand over whatever game window is active.
+// Prompts stand over the topmost open game window, so that the desktop keeps them above it.
 QWidget *Owner()
 {
-    if (QWidget *modal = QApplication::activeModalWidget())
-        return modal;
-    return QApplication::activeWindow();
+    return TopGameWindow();
 }
 
 void PrepareMessageBox(QMessageBox &box, const char *name, const QString &caption, const std::string &text)

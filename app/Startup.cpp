@@ -69,6 +69,12 @@ void SetUpApplication(QApplication &application)
     // Only closing the main window ends the game; a prompt closing while the main window
     // is hidden (the high-score name) must not look like the last window going.
     application.setQuitOnLastWindowClosed(false);
+    // Qt 6.4 on Wayland asks the compositor to activate the focus window whenever the focus
+    // moves within it, also while a window just shown is taking the keyboard, and the
+    // compositor then flags the game as wanting attention. The game activates its windows
+    // itself where the keyboard must go.
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        QObject::disconnect(&application, &QGuiApplication::focusObjectChanged, &application, nullptr);
     InstallScreenReaderSupport();
 }
 

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
+#include <QWindow>
 
 using namespace barkmoor;
 using namespace barkmoor::testing;
@@ -89,6 +90,7 @@ TEST_F(MenuTest, AboutWindowShowsItsTextsAndOnlyOkClosesIt)
     ModalScript script;
     script.Expect(QStringLiteral("aboutbox"), [&](QWidget *about) {
         EXPECT_EQ(about->windowTitle(), QStringLiteral("About Barkmoor"));
+        EXPECT_EQ(about->windowHandle()->transientParent(), SnorfleMain->windowHandle());
         ExpectNothingClipped(about);
         EXPECT_EQ(about->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().toImage(),
             SnorfleMain->DogPicture().toImage());

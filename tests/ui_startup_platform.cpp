@@ -14,6 +14,7 @@
 #include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
+#include "WindowSystem.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -145,4 +146,45 @@ TEST_F(StartupTest, TrotPressedBeforeTheFirstFrameOpensTravel)
     SnorfleMain->findChild<QPushButton *>(QStringLiteral("TrotBttn"))->click();
     EXPECT_TRUE(script.Finished());
     EXPECT_EQ(Game.DaysLeft, 31); // left without a pick: no day spent
+}
+
+// Whether the game goes through XWayland. Would catch a platform that the player or the
+// desktop named being overridden, XWayland taken outside a Wayland session or without an X
+// display to go to, and the program's own arguments lost on the way.
+TEST(WindowSystemTest, XWaylandOnlyWhereAWaylandSessionWouldDrawNoFrames)
+{
+    struct Row {
+        const char *platform, *session, *display;
+        bool named, xcb;
+    };
+    const Row rows[] = {
+        { nullptr, "wayland", ":5", false, true }, // no compositor answers, so none draws frames
+        { "wayland", "wayland", ":5", false, false },
+        { nullptr, "x11", ":5", false, false },
+        { nullptr, "wayland", nullptr, false, false },
+        { nullptr, "wayland", ":5", true, false },
+    };
+    const char *names[] = { "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "DISPLAY", "WAYLAND_DISPLAY" };
+    std::vector<std::pair<bool, QByteArray>> kept;
+    for (const char *name : names)
+        kept.emplace_back(qEnvironmentVariableIsSet(name), qgetenv(name));
+    qputenv("WAYLAND_DISPLAY", "/nonexistent/barkmoor-wayland");
+    for (const Row &row : rows) {
+        for (const auto &[name, value] :
+            { std::pair { names[0], row.platform }, { names[1], row.session }, { names[2], row.display } })
+            value ? qputenv(name, value) : qunsetenv(name);
+        std::vector<std::string> given { "barkmoor", "-style", "fusion" };
+        if (row.named)
+            given.insert(given.end(), { "-platform", "offscreen" });
+        std::vector<char *> argv;
+        for (std::string &argument : given)
+            argv.push_back(argument.data());
+        std::vector<std::string> expected = given;
+        if (row.xcb)
+            expected.insert(expected.end(), { "-platform", "xcb" });
+        EXPECT_EQ(ArgumentsForDesktop(int(argv.size()), argv.data()), expected)
+            << (row.platform ? row.platform : "-") << ' ' << row.session << ' ' << (row.display ? row.display : "-");
+    }
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        kept[i].first ? qputenv(names[i], kept[i].second) : qunsetenv(names[i]);
 }

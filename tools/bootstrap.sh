@@ -4,10 +4,10 @@
 # Sourced by play.sh and test.sh.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev libgtest-dev
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev libwayland-dev libgtest-dev
           fonts-wine fonts-liberation clang libclang-rt-14-dev
           libxcb1-dev python3 xvfb x11-utils xdotool xclip desktop-file-utils appstream dpkg-dev file lintian
-          openbox dbus-daemon at-spi2-core python3-pyatspi orca)
+          openbox dbus-daemon at-spi2-core python3-pyatspi orca qt6-wayland weston)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

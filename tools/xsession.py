@@ -4,9 +4,11 @@ Everything started here dies with the Python process, even if that is killed out
 and close() ends it all in order. Used by tools/screenshot.py and the install tests.
 """
 import ctypes
+import json
 import os
 import re
 import select
+import shutil
 import signal
 import subprocess
 import time
@@ -85,6 +87,15 @@ class XSession:
             time.sleep(0.2)
         return None
 
+    def key(self, name):
+        """Types a key by its X name, with modifiers ("shift+Tab")."""
+        return self.run(["xdotool", "key", name])
+
+    def focused_title(self):
+        """The title of the window holding the X focus, or None."""
+        code, out = self.run(["xdotool", "getwindowfocus", "getwindowname"])
+        return (out.strip() if code == 0 else "") or None
+
     def close(self):
         for child in reversed(self.children + [getattr(self, "server", None)]):
             if child is None or child.poll() is not None:
@@ -96,3 +107,32 @@ class XSession:
                 child.kill()
                 child.wait()
         self.children = []
+
+
+
+class WestonSession(XSession):
+    """A Wayland desktop: weston's own, in a window on a private X server. The programs
+    started here are its Wayland clients (XWayland is not offered); the keys typed on the X
+    server reach the window weston has focused. The window with the keyboard is the game's
+    to report (weston has no interface that tells it)."""
+
+    def __init__(self, work, timeout=20.0, env=None):
+        super().__init__(screen="1280x1024x24", timeout=timeout, env=env)
+        runtime = os.path.join(work, "weston-runtime")
+        shutil.rmtree(runtime, ignore_errors=True)  # no socket of an earlier session
+        os.makedirs(runtime, mode=0o700)
+        self.env["XDG_RUNTIME_DIR"] = runtime
+        try:
+            self.start(["weston", "--backend=x11-backend.so", "--socket=wayland-game", "--width=1024",
+                        "--height=768", "--idle-time=0"], log=os.path.join(work, "weston.log"))
+            socket = os.path.join(runtime, "wayland-game")
+            deadline = time.monotonic() + timeout
+            while not os.path.exists(socket) or not self.run(["xdotool", "search", "--class", "weston"])[1]:
+                if time.monotonic() > deadline or self.children[-1].poll() is not None:
+                    raise RuntimeError("weston did not start; see weston.log")
+                time.sleep(0.1)
+            self.run(["xdotool", "search", "--class", "weston", "windowfocus"])
+        except BaseException:
+            self.close()
+            raise
+        self.env.update(WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM="wayland")

@@ -2,7 +2,10 @@
 #include "GameDialog.h"
 
 #include "Keyboard.h"
+#include "WindowFocus.h"
 #include "WindowStyle.h"
+
+#include <QWindow>
 
 namespace barkmoor {
 
@@ -43,9 +46,21 @@ void TGameDialog::done(int result)
 
 void TGameDialog::setVisible(bool visible)
 {
-    if (visible && !isVisible())
+    if (visible && !isVisible()) {
         FormShow();
+        StandOverTopWindow();
+    }
     QDialog::setVisible(visible);
+}
+
+void TGameDialog::StandOverTopWindow()
+{
+    // The Dog Catcher comes up over the travel window, not over the main window that owns it.
+    QWidget *owner = TopGameWindow();
+    if (!owner || owner == this)
+        return;
+    winId(); // the native window carries the owner from now on
+    windowHandle()->setTransientParent(owner->window()->windowHandle());
 }
 
 void TGameDialog::showEvent(QShowEvent *event)

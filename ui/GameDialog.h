@@ -42,6 +42,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Made transient for the topmost open game window, which the desktop then keeps it above.
+    void StandOverTopWindow();
+
     const PictureSource &pictures;
     bool shownBefore = false;
     bool centreAlways = false;

@@ -13,11 +13,12 @@
 namespace barkmoor {
 namespace {
 
+QPointer<QWidget> mainGameWindow;
+
 class FocusBack final : public QObject {
 public:
     explicit FocusBack(QWidget &mainWindow)
         : QObject(&mainWindow)
-        , mainWindow(&mainWindow)
     {
         qApp->installEventFilter(this);
     }
@@ -31,19 +32,20 @@ protected:
         const QWidget *active = QApplication::activeWindow();
         if (active && active != watched)
             return false; // another window already holds the focus
+        // A window that comes up from here on takes the keyboard as the desktop shows it; only
+        // one that was on the screen already may have to be given it back.
+        QList<QPointer<QWidget>> onScreen;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window != watched && window->isVisible())
+                onScreen.append(window);
         // After the closing handler has run: a window it hides or opens next is then known.
-        QTimer::singleShot(0, this, [this] {
-            QWidget *next = QApplication::activeModalWidget();
-            if (!next && mainWindow && mainWindow->isVisible())
-                next = mainWindow;
-            if (next && next->isVisible())
+        QTimer::singleShot(0, this, [onScreen] {
+            QWidget *next = TopGameWindow();
+            if (next && next->isVisible() && !next->isActiveWindow() && onScreen.contains(next))
                 next->activateWindow();
         });
         return false;
     }
-
-private:
-    QPointer<QWidget> mainWindow;
 };
 
 class CurrentWithFocus final : public QObject {
@@ -90,7 +92,16 @@ private:
 
 void HandBackFocusOnClose(QWidget &mainWindow)
 {
+    mainGameWindow = &mainWindow;
     new FocusBack(mainWindow);
+}
+
+QWidget *TopGameWindow()
+{
+    // Qt keeps its modal windows in the order shown, whatever the desktop has activated.
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return mainGameWindow;
 }
 
 void CurrentRowOnlyWhileFocused(QAbstractItemView *list)
