@@ -9,6 +9,8 @@
 
 #include <QAccessible>
 #include <QHash>
+#include <QLineEdit>
+#include <QListWidget>
 
 using namespace barkmoor;
 using namespace barkmoor::testing;
@@ -58,9 +60,9 @@ class AccessibilityTest : public WindowTest { };
 
 } // namespace
 
-// Each figure reads back with what it is. Catches a value label left without its
-// description, a description on the wrong label (cash and debt swapped), and a name that
-// replaced the figure a reader should speak (a caption may go before it).
+// Each figure reads back with what it is, after its caption. Catches a value label left
+// without its description, a description on the wrong label (cash and debt swapped), a name
+// that replaced the figure a reader should speak, and a figure read without its caption.
 TEST_F(AccessibilityTest, TheBoardReadsAsFiguresWithWhatTheyAre)
 {
     MakeAndShowWindows();
@@ -76,19 +78,16 @@ TEST_F(AccessibilityTest, TheBoardReadsAsFiguresWithWhatTheyAre)
 
     const QList<Node> tree = Tree(SnorfleMain);
     const std::pair<const char *, const char *> figures[] = {
-        { "Cash", "$ 1234" },
-        { "Debt", "$ 4321" },
-        { "Savings", "$ 77" },
-        { "Doggie Coat Pockets", "12/100" },
-        { "Days Remaining", "9" },
+        { "Cash", "Cash $ 1234" },
+        { "Debt", "Debt $ 4321" },
+        { "Savings", "Savings $ 77" },
+        { "Doggie Coat Pockets", "Doggie Coat Pockets 12/100" },
+        { "Days Remaining", "Days Remaining: 9" },
         { "Place", "Park" },
-        { "Licenced", "Yes" },
+        { "Licenced", "Licenced Yes" },
     };
-    for (const auto &[description, figure] : figures) {
-        const QString name = NameDescribedAs(tree, QLatin1String(description));
-        EXPECT_TRUE(name == QLatin1String(figure) || name.endsWith(QLatin1Char(' ') + QLatin1String(figure)))
-            << name.toStdString();
-    }
+    for (const auto &[description, figure] : figures)
+        EXPECT_EQ(NameDescribedAs(tree, QLatin1String(description)), QLatin1String(figure));
 }
 
 // The controls that show no text of their own still have a name. Catches a health bar, a
@@ -127,4 +126,69 @@ TEST_F(AccessibilityTest, HighScoresReadRowByRow)
     EXPECT_EQ(heard.mid(first, 9),
         (QStringList { "1. The Dog Catcher", "04/23/00", "750000", "2. The Alley Cat", "04/23/00", "500000",
             "3. Your Owner", "04/23/00", "250000" }));
+}
+
+// What a reader asks of an edit box, at each edge: the caret (-2) and end (-1) offsets, the
+// end of the text, a surrogate pair, the pieces before and after. Catches an offset read as a
+// plain one, the last word read as nothing, half a pair, a word or line cut wrong, a pair given
+// half a box, and a hidden entry read aloud.
+TEST_F(AccessibilityTest, EditBoxTextAtEachEdge)
+{
+    using B = QAccessible::TextBoundaryType;
+    QLineEdit edit(QStringLiteral("12 3\U0001F415"));
+    edit.setCursorPosition(1);
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(&edit)->textInterface();
+    using Ask = QString (QAccessibleTextInterface::*)(int, B, int *, int *) const;
+    const Ask at = &QAccessibleTextInterface::textAtOffset, before = &QAccessibleTextInterface::textBeforeOffset,
+              after = &QAccessibleTextInterface::textAfterOffset;
+    const struct {
+        Ask ask;
+        int offset;
+        B boundary;
+        int start, end;
+    } rows[] = { { at, 0, B::CharBoundary, 0, 1 }, { at, -2, B::CharBoundary, 1, 2 }, { at, 5, B::CharBoundary, 4, 6 },
+        { at, 6, B::CharBoundary, 6, 6 }, { before, -1, B::CharBoundary, 4, 6 }, { after, 3, B::CharBoundary, 4, 6 },
+        { at, 1, B::WordBoundary, 0, 3 }, { at, -1, B::WordBoundary, 3, 6 }, { before, 4, B::WordBoundary, 0, 3 },
+        { after, 2, B::WordBoundary, 3, 6 }, { after, 4, B::WordBoundary, 4, 4 }, { at, 2, B::LineBoundary, 0, 6 },
+        { before, 2, B::LineBoundary, 2, 2 } };
+    int start = -9, end = -9;
+    for (const auto &row : rows) {
+        const QString piece = (text->*row.ask)(row.offset, row.boundary, &start, &end);
+        EXPECT_EQ(std::make_tuple(piece, start, end),
+            std::make_tuple(edit.text().mid(row.start, row.end - row.start), row.start, row.end))
+            << row.offset << " " << row.boundary;
+    }
+    edit.setAlignment(Qt::AlignRight); // takes effect as the edit paints
+    edit.grab();
+    for (const int offset : { 0, 3, 4 }) // a point inside each box is that character's to the edit
+        EXPECT_EQ(text->offsetAtPoint(text->characterRect(offset).topLeft() + QPoint(1, 1)), offset);
+    EXPECT_EQ(text->characterRect(5), text->characterRect(4));
+    edit.setEchoMode(QLineEdit::Password);
+    EXPECT_EQ(text->textAtOffset(0, B::LineBoundary, &start, &end), QString());
+}
+
+// Voice control types an amount through the accessible interface, under the keys' own limits,
+// and OK buys with it. Catches a box that ignores such typing, one that takes a 256th
+// character or a tab the keys could not type, and a refused text that still changes the box.
+TEST_F(AccessibilityTest, AnAmountTypedByVoiceBuys)
+{
+    MakeAndShowWindows();
+    Game.Prices[2] = 465;
+    QStringList refused;
+    ModalScript script;
+    script.Expect(QLatin1String(QueryValueName), [&](QWidget *prompt) {
+        auto *edit = prompt->findChild<QLineEdit *>(QStringLiteral("Value"));
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(edit);
+        refused << edit->text();
+        box->setText(QAccessible::Value, QString(256, QLatin1Char('1')));
+        box->editableTextInterface()->insertText(0, QStringLiteral("1\t"));
+        refused << edit->text();
+        box->editableTextInterface()->replaceText(0, -1, QStringLiteral("3"));
+        ClickButton(prompt, QStringLiteral("OK"));
+    });
+    ClickListRow(SnorfleMain->findChild<QListWidget *>(QStringLiteral("BuyBox")), 2);
+    ASSERT_TRUE(script.Finished());
+    EXPECT_EQ(refused.size(), 2);
+    EXPECT_EQ(refused.value(1), refused.value(0));
+    EXPECT_EQ(Game.Stock[2], 3);
 }
