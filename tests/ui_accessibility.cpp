@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include <tuple>
+
 using namespace barkmoor;
 using namespace barkmoor::testing;
 
@@ -128,67 +130,54 @@ TEST_F(AccessibilityTest, HighScoresReadRowByRow)
             "3. Your Owner", "04/23/00", "250000" }));
 }
 
-// What a reader asks of an edit box, at each edge: the caret (-2) and end (-1) offsets, the
-// end of the text, a surrogate pair, the pieces before and after. Catches an offset read as a
-// plain one, the last word read as nothing, half a pair, a word or line cut wrong, a pair given
-// half a box, and a hidden entry read aloud.
+// What a reader asks of an edit box at each edge: the caret (-2) and end (-1) offsets, the end
+// of the text, a surrogate pair, the pieces before and after; then where the boxes lie and a
+// hidden entry. Catches an offset read as a plain one, the last word read as nothing, half a
+// pair, a word or line cut wrong, boxes placed without the edit's alignment, and hidden text read.
 TEST_F(AccessibilityTest, EditBoxTextAtEachEdge)
 {
     using B = QAccessible::TextBoundaryType;
     QLineEdit edit(QStringLiteral("12 3\U0001F415"));
     edit.setCursorPosition(1);
     QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(&edit)->textInterface();
-    using Ask = QString (QAccessibleTextInterface::*)(int, B, int *, int *) const;
-    const Ask at = &QAccessibleTextInterface::textAtOffset, before = &QAccessibleTextInterface::textBeforeOffset,
-              after = &QAccessibleTextInterface::textAfterOffset;
-    const struct {
-        Ask ask;
-        int offset;
-        B boundary;
-        int start, end;
-    } rows[] = { { at, 0, B::CharBoundary, 0, 1 }, { at, -2, B::CharBoundary, 1, 2 }, { at, 5, B::CharBoundary, 4, 6 },
-        { at, 6, B::CharBoundary, 6, 6 }, { before, -1, B::CharBoundary, 4, 6 }, { after, 3, B::CharBoundary, 4, 6 },
-        { at, 1, B::WordBoundary, 0, 3 }, { at, -1, B::WordBoundary, 3, 6 }, { before, 4, B::WordBoundary, 0, 3 },
-        { after, 2, B::WordBoundary, 3, 6 }, { after, 4, B::WordBoundary, 4, 4 }, { at, 2, B::LineBoundary, 0, 6 },
-        { before, 2, B::LineBoundary, 2, 2 } };
+    const auto at = &QAccessibleTextInterface::textAtOffset, before = &QAccessibleTextInterface::textBeforeOffset,
+               after = &QAccessibleTextInterface::textAfterOffset;
+    const std::tuple<decltype(at), int, B, int, int> rows[] = { { at, 0, B::CharBoundary, 0, 1 },
+        { at, -2, B::CharBoundary, 1, 2 }, { at, 5, B::CharBoundary, 4, 6 }, { at, 6, B::CharBoundary, 6, 6 },
+        { before, -1, B::CharBoundary, 4, 6 }, { after, 3, B::CharBoundary, 4, 6 }, { at, 1, B::WordBoundary, 0, 3 },
+        { at, -1, B::WordBoundary, 3, 6 }, { before, 4, B::WordBoundary, 0, 3 }, { after, 2, B::WordBoundary, 3, 6 },
+        { after, 4, B::WordBoundary, 4, 4 }, { at, 2, B::LineBoundary, 0, 6 }, { before, 2, B::LineBoundary, 2, 2 } };
     int start = -9, end = -9;
-    for (const auto &row : rows) {
-        const QString piece = (text->*row.ask)(row.offset, row.boundary, &start, &end);
-        EXPECT_EQ(std::make_tuple(piece, start, end),
-            std::make_tuple(edit.text().mid(row.start, row.end - row.start), row.start, row.end))
-            << row.offset << " " << row.boundary;
-    }
+    for (const auto &[ask, offset, boundary, first, last] : rows)
+        EXPECT_EQ(std::tuple((text->*ask)(offset, boundary, &start, &end), start, end),
+            std::tuple(edit.text().mid(first, last - first), first, last))
+            << offset << " " << boundary;
     edit.setAlignment(Qt::AlignRight); // takes effect as the edit paints
     edit.grab();
-    for (const int offset : { 0, 3, 4 }) // a point inside each box is that character's to the edit
-        EXPECT_EQ(text->offsetAtPoint(text->characterRect(offset).topLeft() + QPoint(1, 1)), offset);
-    EXPECT_EQ(text->characterRect(5), text->characterRect(4));
+    for (const int offset : { 0, 3, 4, 5 }) // a point inside a box is in that character for the edit too
+        EXPECT_EQ(text->offsetAtPoint(text->characterRect(offset).topLeft() + QPoint(1, 1)), qMin(offset, 4));
     edit.setEchoMode(QLineEdit::Password);
-    EXPECT_EQ(text->textAtOffset(0, B::LineBoundary, &start, &end), QString());
+    EXPECT_EQ(text->characterCount(), 0);
 }
 
-// Voice control types an amount through the accessible interface, under the keys' own limits,
-// and OK buys with it. Catches a box that ignores such typing, one that takes a 256th
-// character or a tab the keys could not type, and a refused text that still changes the box.
+// Voice control types through the accessible interface under the keys' limits, and OK buys
+// with it. Catches such typing ignored, and a 256th character or a tab taken (a refused text
+// leaves the offered amount, the most $2000 pays for at $465).
 TEST_F(AccessibilityTest, AnAmountTypedByVoiceBuys)
 {
     MakeAndShowWindows();
     Game.Prices[2] = 465;
-    QStringList refused;
+    QString refused;
     ModalScript script;
     script.Expect(QLatin1String(QueryValueName), [&](QWidget *prompt) {
-        auto *edit = prompt->findChild<QLineEdit *>(QStringLiteral("Value"));
-        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(edit);
-        refused << edit->text();
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(prompt->findChild<QLineEdit *>());
         box->setText(QAccessible::Value, QString(256, QLatin1Char('1')));
         box->editableTextInterface()->insertText(0, QStringLiteral("1\t"));
-        refused << edit->text();
+        refused = box->text(QAccessible::Value);
         box->editableTextInterface()->replaceText(0, -1, QStringLiteral("3"));
         ClickButton(prompt, QStringLiteral("OK"));
     });
     ClickListRow(SnorfleMain->findChild<QListWidget *>(QStringLiteral("BuyBox")), 2);
-    ASSERT_TRUE(script.Finished());
-    EXPECT_EQ(refused.size(), 2);
-    EXPECT_EQ(refused.value(1), refused.value(0));
+    EXPECT_EQ(refused, QStringLiteral("4"));
     EXPECT_EQ(Game.Stock[2], 3);
 }

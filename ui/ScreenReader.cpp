@@ -234,9 +234,10 @@ public:
 private:
     QLineEdit *Edit() const { return static_cast<QLineEdit *>(object()); }
 
-    // Puts text in place of [start, end) as typing over a selection would: not into a box that
-    // takes no keys, nothing the keys could not type, nothing past the length limit, and
-    // through the box's own validation. A refused text leaves the box as it was.
+    // Puts text in place of [start, end) as typing over a selection would: nothing into a
+    // read-only, disabled or hidden box (a reader never learns a hidden box's offsets), nothing
+    // the keys could not type, nothing past the length limit, and through the box's own
+    // validation. A refused text leaves the box as it was.
     void Type(int startOffset, int endOffset, const QString &text)
     {
         QLineEdit *edit = Edit();
@@ -299,8 +300,9 @@ const QLabel *CaptionOf(const QWidget *figure)
 
 // A figure reads with its caption wherever a reader meets it (flat review puts a caption and
 // its figure on lines of their own), not as a bare "$ 1518". Every label that shows text gets
-// this interface (a picture copied in later reads as one), and the caption is looked for at each reading, so one linked
-// after the first question still counts; otherwise a label reads as Qt's own would.
+// this interface (a picture copied in later reads as one), and the caption is looked for at each
+// reading, so one linked after the first question still counts; otherwise a label reads as Qt's
+// own would.
 class LabelAccessible final : public QAccessibleWidget {
 public:
     explicit LabelAccessible(QLabel *label)
@@ -576,6 +578,7 @@ void PassOnUpdate(QAccessibleEvent *event)
 // Ends news at the control's next loss of the focus: its standing description comes back.
 class NewsEnd final : public QObject {
 public:
+    static constexpr const char *StandingDescription = "barkmoorStandingDescription";
     using QObject::QObject;
 
 protected:
@@ -587,9 +590,6 @@ protected:
         }
         return false;
     }
-
-public:
-    static constexpr const char *StandingDescription = "barkmoorStandingDescription";
 };
 
 } // namespace
