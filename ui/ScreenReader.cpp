@@ -394,6 +394,8 @@ public:
     QRect rect() const override
     {
         QRect area;
+        if (!isValid())
+            return area;
         if (auto *menu = qobject_cast<QMenu *>(owner))
             area = menu->actionGeometry(action);
         else if (auto *bar = qobject_cast<QMenuBar *>(owner))
@@ -411,6 +413,9 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state;
+        state.invalid = !isValid();
+        if (state.invalid)
+            return state;
         state.invisible = !owner->isVisible() || !action->isVisible();
         auto *menu = qobject_cast<QMenu *>(owner);
         auto *bar = qobject_cast<QMenuBar *>(owner);
