@@ -46,10 +46,12 @@ void TMoneyDialog::GetInfo()
     controls.balance->setText(QStringLiteral("$%1").arg(Game.*balance));
     controls.cash->setText(QStringLiteral("$%1").arg(Game.Cash));
     controls.amount->setText(QStringLiteral("0"));
-    // Set on the focused control as well, where a reader speaks the change at once.
+    // Every control keeps the figures, and the focused one announces them as they change.
     const QString figures = Captioned(controls.balance) + QStringLiteral(". ") + Captioned(controls.cash);
-    for (const auto &[control, purpose] : described)
-        control->setAccessibleDescription(purpose.isEmpty() ? figures : purpose + QStringLiteral(". ") + figures);
+    for (const auto &[control, purpose] : described) {
+        const QString said = purpose.isEmpty() ? figures : purpose + QStringLiteral(". ") + figures;
+        Announce(control, said, said);
+    }
 }
 
 std::string TMoneyDialog::AmountText() const

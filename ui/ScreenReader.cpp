@@ -1,6 +1,7 @@
 // The edit boxes answer a screen reader's text questions themselves: Qt 6.4's own answer for
 // the word at the end of the text never returns, and its empty attribute runs make a reader
-// drop the last character. Figures read with their captions, menu items with their kind and
+// drop the last character. They also take text from voice control and on-screen keyboards, held
+// to what the keys may type. Figures read with their captions, menu items with their kind and
 // tick, and a list's focus with its current row.
 #include "ScreenReader.h"
 
@@ -13,8 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QStyle>
-#include <QStyleOptionFrame>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <utility>
@@ -55,7 +56,31 @@ QList<Span> Pieces(const QString &text, QAccessible::TextBoundaryType boundary)
     return pieces;
 }
 
-class LineEditAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+// What the keys could type: printable characters (a surrogate pair as one), format marks and
+// private-use characters, as QLineEdit takes them from a key press.
+bool Typable(const QString &text)
+{
+    if (!text.isValidUtf16())
+        return false;
+    for (const char32_t c : text.toUcs4())
+        if (!QChar::isPrint(c) && QChar::category(c) != QChar::Other_Format
+            && QChar::category(c) != QChar::Other_PrivateUse)
+            return false;
+    return true;
+}
+
+// The index of the piece holding the offset, or the number of pieces at the end of the text.
+qsizetype PieceAt(const QList<Span> &pieces, int offset)
+{
+    for (qsizetype i = 0; i < pieces.size(); ++i)
+        if (offset < pieces[i].second)
+            return i;
+    return pieces.size();
+}
+
+class LineEditAccessible final : public QAccessibleWidget,
+                                 public QAccessibleTextInterface,
+                                 public QAccessibleEditableTextInterface {
 public:
     explicit LineEditAccessible(QLineEdit *edit)
         : QAccessibleWidget(edit, QAccessible::EditableText)
@@ -66,6 +91,8 @@ public:
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
@@ -76,13 +103,29 @@ public:
         return QAccessibleWidget::text(type);
     }
 
+    // UI Automation's ValuePattern.SetValue arrives here.
+    void setText(QAccessible::Text type, const QString &text) override
+    {
+        if (type == QAccessible::Value)
+            Type(0, characterCount(), text);
+        else
+            QAccessibleWidget::setText(type, text);
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.editable = true;
         state.readOnly = Edit()->isReadOnly();
+        state.editable = !state.readOnly;
         state.selectableText = true;
         return state;
+    }
+
+    void deleteText(int startOffset, int endOffset) override { Type(startOffset, endOffset, QString()); }
+    void insertText(int offset, const QString &text) override { Type(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString &text) override
+    {
+        Type(startOffset, endOffset, text);
     }
 
     void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
@@ -97,19 +140,31 @@ public:
 
     int cursorPosition() const override { return Edit()->cursorPosition(); }
 
+    // The box between the caret positions before and after the character (a surrogate pair is
+    // one), placed as the edit places its own caret: the middle of its cursor rectangle is where
+    // the caret is drawn, with the frame, margins, alignment and scrolling the edit applies.
     QRect characterRect(int offset) const override
     {
         const QString shown = Shown();
         if (offset < 0 || offset >= shown.size())
             return {};
-        QStyleOptionFrame option;
-        option.initFrom(Edit());
-        const QRect area = Edit()->style()->subElementRect(QStyle::SE_LineEditContents, &option, Edit());
-        const QFontMetrics metrics(Edit()->font());
-        const QPoint topLeft(area.left() + Edit()->textMargins().left() + metrics.horizontalAdvance(shown.left(offset)),
-            area.top() + (area.height() - metrics.height()) / 2);
-        return { Edit()->mapToGlobal(topLeft),
-            QSize(metrics.horizontalAdvance(shown.mid(offset, 1)), metrics.height()) };
+        const QList<Span> characters = Pieces(shown, QAccessible::CharBoundary);
+        const Span character = characters.at(PieceAt(characters, offset));
+        QTextLayout layout(shown, Edit()->font());
+        QTextOption option;
+        option.setTextDirection(Edit()->layoutDirection());
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const QRectF caret = Edit()->inputMethodQuery(Qt::ImCursorRectangle).toRectF();
+        const qreal origin = caret.center().x() - line.cursorToX(Edit()->cursorPosition());
+        const qreal first = origin + line.cursorToX(character.first);
+        const qreal last = origin + line.cursorToX(character.second);
+        const QRect box(QPoint(qRound(qMin(first, last)), qRound(caret.top())),
+            QPoint(qRound(qMax(first, last)) - 1, qRound(caret.bottom())));
+        return box.translated(Edit()->mapToGlobal(QPoint(0, 0)));
     }
 
     int selectionCount() const override { return Edit()->hasSelectedText() ? 1 : 0; }
@@ -179,6 +234,22 @@ public:
 private:
     QLineEdit *Edit() const { return static_cast<QLineEdit *>(object()); }
 
+    // Puts text in place of [start, end) as typing over a selection would: nothing into a
+    // read-only, disabled or hidden box (a reader never learns a hidden box's offsets), nothing
+    // the keys could not type, nothing past the length limit, and through the box's own
+    // validation. A refused text leaves the box as it was.
+    void Type(int startOffset, int endOffset, const QString &text)
+    {
+        QLineEdit *edit = Edit();
+        if (edit->isReadOnly() || !edit->isEnabled() || edit->echoMode() != QLineEdit::Normal || !Typable(text))
+            return;
+        const Span span = Clamped(startOffset, endOffset);
+        if (edit->text().size() - (span.second - span.first) + text.size() > edit->maxLength())
+            return;
+        edit->setSelection(span.first, span.second - span.first);
+        edit->insert(text);
+    }
+
     // What a listener may hear: nothing of a hidden entry.
     QString Shown() const { return Edit()->echoMode() == QLineEdit::Normal ? Edit()->text() : QString(); }
 
@@ -205,12 +276,7 @@ private:
         const QString shown = Shown();
         const QList<Span> pieces = Pieces(shown, boundary);
         const int at = Offset(offset);
-        qsizetype index = pieces.size();
-        for (qsizetype i = 0; i < pieces.size(); ++i)
-            if (at < pieces[i].second) {
-                index = i;
-                break;
-            }
+        qsizetype index = PieceAt(pieces, at);
         if (index == pieces.size() && boundary != QAccessible::CharBoundary)
             index = pieces.size() - 1;
         index += step;
@@ -233,20 +299,53 @@ const QLabel *CaptionOf(const QWidget *figure)
 }
 
 // A figure reads with its caption wherever a reader meets it (flat review puts a caption and
-// its figure on lines of their own), not as a bare "$ 1518".
-class FigureAccessible final : public QAccessibleWidget {
+// its figure on lines of their own), not as a bare "$ 1518". Every label that shows text gets
+// this interface (a picture copied in later reads as one), and the caption is looked for at each
+// reading, so one linked after the first question still counts; otherwise a label reads as Qt's
+// own would.
+class LabelAccessible final : public QAccessibleWidget {
 public:
-    explicit FigureAccessible(QLabel *figure)
-        : QAccessibleWidget(figure, QAccessible::StaticText)
+    explicit LabelAccessible(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
     {
+    }
+
+    QAccessible::Role role() const override
+    {
+        return Label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
     }
 
     QString text(QAccessible::Text type) const override
     {
-        if (type == QAccessible::Name)
-            return Captioned(static_cast<QLabel *>(widget()));
-        return QAccessibleWidget::text(type);
+        if (type != QAccessible::Name)
+            return QAccessibleWidget::text(type);
+        if (CaptionOf(Label()))
+            return Captioned(Label());
+        if (!Label()->accessibleName().isEmpty())
+            return Label()->accessibleName();
+        QString shown = Label()->text();
+        if (Label()->textFormat() == Qt::RichText
+            || (Label()->textFormat() == Qt::AutoText && Qt::mightBeRichText(shown))) {
+            QTextDocument document;
+            document.setHtml(shown);
+            shown = document.toPlainText();
+        }
+        return Label()->buddy() ? shown.remove(QLatin1Char('&')) : shown;
     }
+
+    // A caption is the label of its buddy, which a reader then reads with the buddy only.
+    QList<std::pair<QAccessibleInterface *, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        if ((match & QAccessible::Labelled) && Label()->buddy())
+            if (QAccessibleInterface *buddy = QAccessible::queryAccessibleInterface(Label()->buddy()))
+                found.append({ buddy, QAccessible::Labelled });
+        return found;
+    }
+
+private:
+    QLabel *Label() const { return static_cast<QLabel *>(widget()); }
 };
 
 // The menu or menu bar that shows the action.
@@ -271,7 +370,7 @@ public:
 
     bool isValid() const override { return action && owner; }
     QObject *object() const override { return action; }
-    QWindow *window() const override { return owner->window()->windowHandle(); }
+    QWindow *window() const override { return owner ? owner->window()->windowHandle() : nullptr; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(owner); }
     QAccessibleInterface *child(int index) const override
@@ -295,6 +394,8 @@ public:
     QRect rect() const override
     {
         QRect area;
+        if (!isValid())
+            return area;
         if (auto *menu = qobject_cast<QMenu *>(owner))
             area = menu->actionGeometry(action);
         else if (auto *bar = qobject_cast<QMenuBar *>(owner))
@@ -312,6 +413,9 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state;
+        state.invalid = !isValid();
+        if (state.invalid)
+            return state;
         state.invisible = !owner->isVisible() || !action->isVisible();
         auto *menu = qobject_cast<QMenu *>(owner);
         auto *bar = qobject_cast<QMenuBar *>(owner);
@@ -402,8 +506,9 @@ QAccessibleInterface *GameAccessible(const QString &, QObject *object)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(object))
         return new LineEditAccessible(edit);
-    if (auto *label = qobject_cast<QLabel *>(object); label && CaptionOf(label))
-        return new FigureAccessible(label);
+    if (auto *label = qobject_cast<QLabel *>(object);
+        label && label->pixmap().isNull() && label->picture().isNull() && !label->movie())
+        return new LabelAccessible(label);
     if (auto *menu = qobject_cast<QMenu *>(object))
         return new MenuAccessible(menu);
     if (auto *action = qobject_cast<QAction *>(object); action && MenuOwner(action))
@@ -463,7 +568,9 @@ bool FocusUnderOpenMenu(const QAccessibleEvent *event)
 
 void PassOnUpdate(QAccessibleEvent *event)
 {
-    if (FocusUnderOpenMenu(event))
+    // Qt has applied a model change to the table's cells before it calls the handler; sent on
+    // again it would be applied twice, and no bridge of Qt 6.4 does more with it.
+    if (event->type() == QAccessible::TableModelChanged || FocusUnderOpenMenu(event))
         return;
     // Without a handler Qt hands the event to the platform's bridge.
     QAccessible::installUpdateHandler(nullptr);
@@ -473,12 +580,39 @@ void PassOnUpdate(QAccessibleEvent *event)
     ReportItemUnderClosedSubmenu(event);
 }
 
+// Ends news at the control's next loss of the focus: its standing description comes back.
+class NewsEnd final : public QObject {
+public:
+    static constexpr const char *StandingDescription = "barkmoorStandingDescription";
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut) {
+            auto *control = static_cast<QWidget *>(watched);
+            control->setAccessibleDescription(control->property(StandingDescription).toString());
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 QString Captioned(const QLabel *figure)
 {
     const QLabel *caption = CaptionOf(figure);
     return caption ? caption->text() + QLatin1Char(' ') + figure->text() : figure->text();
+}
+
+void Announce(QWidget *control, const QString &news, const QString &standing)
+{
+    static QPointer<NewsEnd> ends;
+    if (!ends)
+        ends = new NewsEnd(qApp);
+    control->setProperty(NewsEnd::StandingDescription, standing);
+    control->installEventFilter(ends);
+    control->setAccessibleDescription(news.isEmpty() ? standing : news);
 }
 
 void InstallScreenReaderSupport()

@@ -5,6 +5,7 @@
 #include "Keyboard.h"
 #include "Platform.h"
 #include "Prompts.h"
+#include "ScreenReader.h"
 #include "Trade.h"
 #include "Travel.h"
 #include "Unit2.h"
@@ -215,8 +216,7 @@ void TSnorfleMain::SayChanges(const QStringList &before)
     for (qsizetype part = 0; part < now.size(); ++part)
         if (part >= before.size() || now[part] != before[part])
             changed << now[part];
-    if (!changed.isEmpty())
-        ui->TrotBttn->setAccessibleDescription(changed.join(QStringLiteral(", ")));
+    Announce(ui->TrotBttn, changed.join(QStringLiteral(", ")));
 }
 
 void TSnorfleMain::TrotBttnClick()

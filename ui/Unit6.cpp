@@ -3,6 +3,7 @@
 
 #include "GameCore.h"
 #include "HighScores.h"
+#include "ScreenReader.h"
 #include "ui_Unit6.h"
 
 #include <QDate>
@@ -80,13 +81,15 @@ void TGameOverBox::FormShow()
 
     ui->endgamemessage->clear();
     ui->endgamemessage->setText(QString::fromStdString(Verdict(FinalScore())));
-    // A reader skips short labels once the window is up, so the buttons say the score and table.
+    // A reader skips short labels once the window is up, so the buttons say the score and table
+    // for as long as the window is up.
     QStringList heard { ui->Label4->text() + QLatin1Char(' ') + ui->totalcash->text() };
     for (std::size_t entry = 0; entry < HighScoreTable.size(); ++entry)
         heard << QStringLiteral("%1, %2, %3")
                      .arg(names[entry]->accessibleName(), scores[entry]->text(), dates[entry]->text());
+    const QString table = heard.join(QStringLiteral(". "));
     for (QPushButton *button : { ui->exitgamebttn, ui->newgamebttn })
-        button->setAccessibleDescription(heard.join(QStringLiteral(". ")));
+        Announce(button, table, table);
     ui->exitgamebttn->setFocus();
 }
 

@@ -2,6 +2,7 @@
 #include "Unit7.h"
 
 #include "Catcher.h"
+#include "ScreenReader.h"
 #include "ui_Unit7.h"
 
 #include <QPushButton>
@@ -57,7 +58,7 @@ void TWarden::ShowOutcome(const std::string &text)
     ui->Button3->show();
     ui->Label2->setText(QString::fromStdString(text));
     // A reader skips the text once the window is up; with OK it is heard.
-    ui->Button3->setAccessibleDescription(ui->Label2->text());
+    Announce(ui->Button3, ui->Label2->text());
     ui->Button3->setFocus();
 }
 
