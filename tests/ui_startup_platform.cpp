@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -150,41 +151,27 @@ TEST_F(StartupTest, TrotPressedBeforeTheFirstFrameOpensTravel)
 
 // Whether the game goes through XWayland. Would catch a platform that the player or the
 // desktop named being overridden, XWayland taken outside a Wayland session or without an X
-// display to go to, and the program's own arguments lost on the way.
+// display, and the program's own arguments lost on the way. No compositor answers at the
+// Wayland display given, so none draws frames.
 TEST(WindowSystemTest, XWaylandOnlyWhereAWaylandSessionWouldDrawNoFrames)
 {
-    struct Row {
-        const char *platform, *session, *display;
-        bool named, xcb;
+    const char *names[] = { "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "DISPLAY" };
+    const std::vector<std::vector<const char *>> rows = { // the variables' values, then the arguments added
+        { nullptr, "wayland", ":5", "-platform", "xcb" }, { "wayland", "wayland", ":5" }, { nullptr, "x11", ":5" },
+        { nullptr, "wayland", nullptr }
     };
-    const Row rows[] = {
-        { nullptr, "wayland", ":5", false, true }, // no compositor answers, so none draws frames
-        { "wayland", "wayland", ":5", false, false },
-        { nullptr, "x11", ":5", false, false },
-        { nullptr, "wayland", nullptr, false, false },
-        { nullptr, "wayland", ":5", true, false },
-    };
-    const char *names[] = { "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "DISPLAY", "WAYLAND_DISPLAY" };
-    std::vector<std::pair<bool, QByteArray>> kept;
-    for (const char *name : names)
-        kept.emplace_back(qEnvironmentVariableIsSet(name), qgetenv(name));
-    qputenv("WAYLAND_DISPLAY", "/nonexistent/barkmoor-wayland");
-    for (const Row &row : rows) {
-        for (const auto &[name, value] :
-            { std::pair { names[0], row.platform }, { names[1], row.session }, { names[2], row.display } })
-            value ? qputenv(name, value) : qunsetenv(name);
-        std::vector<std::string> given { "barkmoor", "-style", "fusion" };
-        if (row.named)
-            given.insert(given.end(), { "-platform", "offscreen" });
-        std::vector<char *> argv;
-        for (std::string &argument : given)
-            argv.push_back(argument.data());
-        std::vector<std::string> expected = given;
-        if (row.xcb)
-            expected.insert(expected.end(), { "-platform", "xcb" });
-        EXPECT_EQ(ArgumentsForDesktop(int(argv.size()), argv.data()), expected)
-            << (row.platform ? row.platform : "-") << ' ' << row.session << ' ' << (row.display ? row.display : "-");
+    const QProcessEnvironment kept = QProcessEnvironment::systemEnvironment();
+    qputenv("WAYLAND_DISPLAY", "/nowhere/wayland-0");
+    std::string given[] = { "barkmoor", "-style", "fusion", "-platform" };
+    char *argv[] = { given[0].data(), given[1].data(), given[2].data(), given[3].data() };
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (int i = 0; i < 3; ++i)
+            rows[r][i] ? qputenv(names[i], rows[r][i]) : qunsetenv(names[i]);
+        std::vector<std::string> expected(given, given + 3);
+        expected.insert(expected.end(), rows[r].begin() + 3, rows[r].end());
+        EXPECT_EQ(ArgumentsForDesktop(3, argv), expected) << "row " << r;
+        EXPECT_EQ(ArgumentsForDesktop(4, argv).size(), 4u) << "row " << r << ": the player's platform is kept";
     }
-    for (std::size_t i = 0; i < kept.size(); ++i)
-        kept[i].first ? qputenv(names[i], kept[i].second) : qunsetenv(names[i]);
+    for (const char *name : { names[0], names[1], names[2], "WAYLAND_DISPLAY" })
+        kept.contains(name) ? qputenv(name, kept.value(name).toLocal8Bit()) : qunsetenv(name);
 }

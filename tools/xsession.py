@@ -113,8 +113,7 @@ class XSession:
 class WestonSession(XSession):
     """A Wayland desktop: weston's own, in a window on a private X server. The programs
     started here are its Wayland clients (XWayland is not offered); the keys typed on the X
-    server reach the window weston has focused. The window with the keyboard is the game's
-    to report (weston has no interface that tells it)."""
+    server reach the window weston has focused."""
 
     def __init__(self, work, timeout=20.0, env=None):
         super().__init__(screen="1280x1024x24", timeout=timeout, env=env)
@@ -136,3 +135,16 @@ class WestonSession(XSession):
             self.close()
             raise
         self.env.update(WAYLAND_DISPLAY=socket, QT_QPA_PLATFORM="wayland")
+
+    def focused_title(self):
+        """The title of the window with the keyboard, as the game tells the accessibility bus
+        (weston has no interface that tells it)."""
+        import pyatspi  # needs the session bus of the caller
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            for j in range(app.childCount if app is not None else 0):
+                window = app.getChildAtIndex(j)
+                if window is not None and window.getState().contains(pyatspi.STATE_ACTIVE):
+                    return window.name or None
+        return None

@@ -1,16 +1,15 @@
 #!/usr/bin/env python3
-"""Plays turns of the built game with the keyboard alone, once on a private X server under a
-window manager (openbox) and once on a Wayland compositor (weston, in a window on a private X server), and reads the board
-through the AT-SPI accessibility bus as a screen reader reads it to a listener.
+"""Plays turns of the built game on a private X server under a window manager (openbox),
+with the keyboard alone, and reads the board through the AT-SPI accessibility bus as a
+screen reader reads it to a listener; then the same on a Wayland compositor (weston).
 
 Would catch: a message, question or dialog that closes leaving no window with the focus (the
 window manager gives it to the closing window's owner as that too leaves the screen, and
 every key is then lost until a click); the focus not back on Trot after a turn; a sell or buy
 row read as a bare figure without its goods; a figure whose caption is not linked to it or not
 read with it; the amount box of the buy prompt without a name; the focus reported in a hidden
-or unfocused list as well as where it is. On Wayland also: a window shown with no parent
-(the compositor may then raise the main window over an open question, which hides it while it
-still takes every key), and an activation request for a window under another of the game's.
+or unfocused list as well as where it is; on Wayland also a window with no parent (an open question
+hidden under the main window) and one asking for activation under another of the game's.
 
 Usage: play_on_desktop.py BUILD_DIR WORK_DIR
 """
@@ -51,6 +50,7 @@ if os.environ.get("BARKMOOR_OWN_BUS") != "1":
     sys.exit(child.wait())
 
 import pyatspi  # noqa: E402 (needs the session bus started above)
+from wayland_log import toplevels  # noqa: E402
 from xsession import WestonSession, XSession  # noqa: E402
 
 signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
@@ -68,19 +68,6 @@ def settled_title(x, known):
         elif title in known and time.monotonic() - since >= 0.4:
             return title
         time.sleep(0.1)
-    return None
-
-
-def active_title():
-    """The title of the game's window that holds the keyboard, as the game reports it."""
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name.lower() == "barkmoor":
-            for j in range(app.childCount):
-                window = app.getChildAtIndex(j)
-                if window is not None and window.getState().contains(pyatspi.STATE_ACTIVE):
-                    return window.name or None
     return None
 
 
@@ -236,43 +223,6 @@ def play(x, label):
             check.expect(settled_title(x, {MAIN}) == MAIN, "the main window has the focus again after the prompt")
 
 
-def wayland_toplevels(log):
-    """The windows the game showed, from its WAYLAND_DEBUG log, in order: each one's title,
-    parent (None where it had none) and whether it asked for activation while another window
-    of the game stood over it."""
-    shown, open_ = [], []
-    surface_of, window_of = {}, {}
-    for line in open(log, errors="replace"):
-        if " -> " not in line:
-            continue
-        m = re.search(r"-> xdg_wm_base@\d+\.get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)", line)
-        if m:
-            surface_of[m.group(1)] = m.group(2)
-        m = re.search(r"-> xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)", line)
-        if m:
-            window = {"title": None, "parent": None, "over": False, "surface": surface_of.get(m.group(1))}
-            window_of[m.group(2)] = window
-            shown.append(window)
-            open_.append(window)
-        m = re.search(r"-> xdg_toplevel@(\d+)\.(set_parent|set_title|destroy)\((.*)\)", line)
-        if m and m.group(1) in window_of:
-            window = window_of[m.group(1)]
-            if m.group(2) == "set_parent":
-                window["parent"] = None if m.group(3) == "nil" else m.group(3)
-            elif m.group(2) == "set_title":
-                window["title"] = m.group(3).strip('"')
-            elif window in open_:
-                open_.remove(window)
-        m = re.search(r"-> xdg_activation_v1@\d+\.activate\(.*wl_surface@(\d+)\)", line)
-        if m:
-            target = next((w for w in reversed(open_) if w["surface"] == m.group(1)), None)
-            if target is not None and open_ and open_[-1] is not target:
-                target["over"] = True
-            if target is not None:
-                target["activations"] = target.get("activations", 0) + 1
-    return shown
-
-
 env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
 with XSession(env=env) as x:
     x.start(["openbox", "--sm-disable"], log=os.path.join(work, "openbox.log"))
@@ -289,14 +239,10 @@ if not shutil.which("weston"):
     print("SKIP the Wayland run: weston is missing")
     check.finish()
 with WestonSession(work, env=dict(env, WAYLAND_DEBUG="1")) as w:
-    w.focused_title = active_title
     log = os.path.join(work, "game-wayland.log")
     w.start([os.path.join(build, "barkmoor")], cwd=work, log=log)
     play(w, "Wayland")
-    shown = wayland_toplevels(log)
-    print("  Wayland windows: " + "; ".join("%s (parent %s, %d activations)" % (
-        t["title"], t["parent"], t.get("activations", 0)) for t in shown))
-    check.expect(len(shown) > 2 and shown[0]["title"] == MAIN, "the main window came first, then others")
+    shown = toplevels(log)
     # The name prompt and the game-over window come up while the main window is hidden, with no
     # window of the game on screen to stand over.
     orphans = [t["title"] for t in shown[1:] if t["parent"] is None and t["title"] not in (NAME_PROMPT, GAME_OVER)]
