@@ -32,19 +32,14 @@ def run(argv, env, timeout=300, cwd=None):
 
 def install(build, root, env, prefix="/usr"):
     """cmake --install of the build into root as if to prefix (root None: into prefix itself),
-    from a copy of its install script that lists what it installed in root's folder: in the
-    build folder that list would replace the one of the user's own install."""
-    with open(os.path.join(build, "cmake_install.cmake"), encoding="utf-8") as f:
-        script = f.read()
-    to_build = 'file(WRITE "%s/${CMAKE_INSTALL_MANIFEST}"' % build
-    if script.count(to_build) != 1:
-        sys.exit("no single manifest line in the install script: " + to_build)
-    own = os.path.dirname(prefix if root is None else root)
+    from a copy of its install script that lists the installed files beside root, not in the
+    build folder over the list of the user's own install."""
+    own, line = os.path.dirname(root or prefix), 'file(WRITE "%s/${CMAKE_INSTALL_MANIFEST}"'
     copy = os.path.join(own, "cmake_install.cmake")
-    with open(copy, "w", encoding="utf-8") as f:
-        f.write(script.replace(to_build, 'file(WRITE "%s/${CMAKE_INSTALL_MANIFEST}"' % own))
-    code, out = run([os.environ.get("CMAKE_COMMAND", "cmake"), "-DCMAKE_INSTALL_PREFIX=" + prefix,
-                     "-P", copy], env if root is None else dict(env, DESTDIR=root))
+    with open(os.path.join(build, "cmake_install.cmake"), encoding="utf-8") as f, open(copy, "w") as to:
+        to.write(f.read().replace(line % build, line % own))
+    code, out = run([os.environ.get("CMAKE_COMMAND", "cmake"), "-DCMAKE_INSTALL_PREFIX=" + prefix, "-P", copy],
+                    dict(env, DESTDIR=root) if root else env)
     if code != 0:
         sys.exit("cmake --install failed:\n" + out)
     return os.path.join(root, prefix.lstrip("/")) if root else prefix
