@@ -100,7 +100,7 @@ build_qt() {
     return 0
   fi
   fetch_qt_source
-  echo "Building Qt $source_version for Windows into $qt_prefix (15 to 25 minutes on 2 cores)"
+  echo "Building Qt $source_version for Windows into $qt_prefix (about 20-40 minutes on 2 cores)"
   local qt_build=$cache/qt-build started=$SECONDS
   rm -rf "$qt_build"
   cmake -S "$cache/src-$source_version/qtbase" -B "$qt_build" -G Ninja \
