@@ -30,13 +30,19 @@ def run(argv, env, timeout=300, cwd=None):
     return done.returncode, done.stdout.decode(errors="replace") + done.stderr.decode(errors="replace")
 
 
-def install(build, root, env):
-    """cmake --install of the build into root as if to /usr."""
-    code, out = run([os.environ.get("CMAKE_COMMAND", "cmake"), "--install", build, "--prefix", "/usr"],
-                    dict(env, DESTDIR=root))
+def install(build, root, env, prefix="/usr"):
+    """cmake --install of the build into root as if to prefix (root None: into prefix itself),
+    from a copy of its install script that lists the installed files beside root, not in the
+    build folder over the list of the user's own install."""
+    own, line = os.path.dirname(root or prefix), 'file(WRITE "%s/${CMAKE_INSTALL_MANIFEST}"'
+    copy = os.path.join(own, "cmake_install.cmake")
+    with open(os.path.join(build, "cmake_install.cmake"), encoding="utf-8") as f, open(copy, "w") as to:
+        to.write(f.read().replace(line % build, line % own))
+    code, out = run([os.environ.get("CMAKE_COMMAND", "cmake"), "-DCMAKE_INSTALL_PREFIX=" + prefix, "-P", copy],
+                    dict(env, DESTDIR=root) if root else env)
     if code != 0:
         sys.exit("cmake --install failed:\n" + out)
-    return os.path.join(root, "usr")
+    return os.path.join(root, prefix.lstrip("/")) if root else prefix
 
 
 def png_size(path):

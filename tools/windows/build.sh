@@ -22,20 +22,7 @@ jobs=$(nproc)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 
-install_packages() {
-  local packages=(cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools
-                  g++-mingw-w64-x86-64-posix libgtest-dev wine wine64 nsis)
-  local missing=() p
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2> /dev/null | grep -q "install ok installed" ||
-      missing+=("$p")
-  done
-  ((${#missing[@]})) || return 0
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}"
-}
+source "$root/tools/packages.sh"
 
 # The Qt source package that apt offers for 6.4.2, with its exact Debian revision: apt takes
 # no pattern in a source version.
@@ -113,7 +100,7 @@ build_qt() {
     return 0
   fi
   fetch_qt_source
-  echo "Building Qt $source_version for Windows into $qt_prefix (about 25 minutes on 2 cores)"
+  echo "Building Qt $source_version for Windows into $qt_prefix (about 20-40 minutes on 2 cores)"
   local qt_build=$cache/qt-build started=$SECONDS
   rm -rf "$qt_build"
   cmake -S "$cache/src-$source_version/qtbase" -B "$qt_build" -G Ninja \
@@ -143,7 +130,7 @@ if [ "${1:-}" = "--qt-ready" ]; then
   exit
 fi
 
-install_packages
+install_missing windows
 ensure_source_entries
 source_version=$(qt_source_version)
 qt_prefix=$(qt_prefix_for "$source_version")

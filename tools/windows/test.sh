@@ -5,17 +5,8 @@
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_dir=${BUILD_DIR:-$root/build-windows}
-missing=()
-for p in xvfb xdotool x11-utils imagemagick tesseract-ocr; do
-  dpkg-query -W -f='${Status}' "$p" 2> /dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" ||
-    exit 1
-fi
+source "$root/tools/packages.sh"
+install_missing windows-test || exit 1
 zip_file=$(ls "$build_dir"/barkmoor-*-win64.zip)
 setup=$(ls "$build_dir"/barkmoor-*-setup.exe)
 
