@@ -226,7 +226,7 @@ def play(x, label):
 env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
 with XSession(env=env) as x:
     x.start(["openbox", "--sm-disable"], log=os.path.join(work, "openbox.log"))
-    deadline = time.monotonic() + 20
+    deadline = time.monotonic() + 60  # a hang, not a slow start on a busy machine
     while "window id" not in x.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"])[1]:
         if time.monotonic() > deadline:
             sys.exit("openbox did not start")
