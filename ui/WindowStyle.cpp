@@ -1,6 +1,8 @@
 // Shared window look and the picture copy that every dialog makes from the main window.
 #include "WindowStyle.h"
 
+#include "Platform.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -98,9 +100,11 @@ void StyleGameWindow(QWidget &window, const QSize &clientSize)
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, Qt::white);
     window.setPalette(palette);
+    // A fixed border on Windows, which would otherwise draw one that resizes.
     window.setWindowFlags((window.windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowMinimizeButtonHint);
+        | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window.setFixedSize(clientSize);
+    platform().FrameGameWindow(window);
 }
 
 void SetRowHeights(QListWidget *list)
