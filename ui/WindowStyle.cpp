@@ -60,9 +60,10 @@ bool BitmapFontIsCrisp(const QFont &bitmap, qreal devicePixelRatio)
         return false;
     const QFontInfo shown(bitmap);
 #ifdef _WIN32
-    // Qt asks the system for a bitmap strike by its line height, which the system takes for
-    // the height of the characters alone, so it draws the next strike up (a 16-pixel line for
-    // 13). Only the 8-point strike itself, with its 13-pixel line, will do.
+    // Qt 6.4 as released asks the system for a bitmap strike by its line height as the height
+    // of the characters alone, and so draws the next strike up (a 16-pixel line for 13); the
+    // Qt that tools/windows/build.sh makes carries a patch for it. Only the 8-point strike
+    // itself, with its 13-pixel line, will do.
     if (QFontMetrics(bitmap).height() != bitmap.pixelSize())
         return false;
 #endif

@@ -4,7 +4,9 @@
 # Windows' own (system_dlls, or an API set) fails the install, and so does a shipped DLL
 # without a notice.
 set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
-list(TRANSFORM binaries PREPEND "${root}/" OUTPUT_VARIABLE installed)
+set(shipped ${binaries})
+list(POP_FRONT shipped program)  # the plugins stay: shipped DLLs as much as the ones found
+list(TRANSFORM shipped PREPEND "${root}/" OUTPUT_VARIABLE plugins)
 
 # CMake 3.25 looks a PE import up by its lowercased name, which a case-sensitive file system
 # does not find (Qt6Core.dll): the search runs through a folder of lowercase links instead.
@@ -25,8 +27,7 @@ endforeach()
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
 set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND "${objdump}")
-list(POP_FRONT installed program)
-file(GET_RUNTIME_DEPENDENCIES EXECUTABLES "${program}" LIBRARIES ${installed}
+file(GET_RUNTIME_DEPENDENCIES EXECUTABLES "${root}/${program}" LIBRARIES ${plugins}
      DIRECTORIES "${links}"
      RESOLVED_DEPENDENCIES_VAR found UNRESOLVED_DEPENDENCIES_VAR unresolved)
 foreach(dll IN LISTS unresolved)
@@ -38,7 +39,6 @@ foreach(dll IN LISTS unresolved)
   endif()
 endforeach()
 
-list(TRANSFORM installed REPLACE "^${root}/" "" OUTPUT_VARIABLE shipped)  # the plugins
 foreach(link IN LISTS found)
   file(REAL_PATH "${link}" dll)
   get_filename_component(name "${dll}" NAME)
@@ -54,6 +54,7 @@ endif()
 
 # Each DLL shipped is named in the notices' table with the texts that cover it.
 include("${CMAKE_CURRENT_LIST_DIR}/Notices.cmake")
+file(MAKE_DIRECTORY "${root}/licences")
 foreach(binary IN LISTS shipped)
   get_filename_component(name "${binary}" NAME)
   string(TOLOWER "${name}" key)

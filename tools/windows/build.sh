@@ -127,7 +127,8 @@ build_qt() {
   fi
   fetch_qt_source
   echo "Building Qt $source_version for Windows into $qt_prefix (about 25 minutes on 2 cores)"
-  local qt_source=$cache/qt-source qt_build=$cache/qt-build started=$SECONDS
+  # Named after the Qt they make, so that builds of two different Qts never share a folder.
+  local qt_source=$qt_prefix.source qt_build=$qt_prefix.build started=$SECONDS
   unpack_qt_source "$qt_source"
   rm -rf "$qt_build"
   cmake -S "$qt_source" -B "$qt_build" -G Ninja \
