@@ -37,8 +37,8 @@ private:
         if (!(style & WS_SYSMENU))
             return;
         SetWindowLongPtrW(handle, GWL_STYLE, style & ~WS_SYSMENU);
-        SetWindowPos(handle, nullptr, 0, 0, 0, 0,
-            SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(
+            handle, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 };
 
