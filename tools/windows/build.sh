@@ -77,7 +77,7 @@ fetch_qt_source() {
 # Unpacked afresh for each build with Debian's patches, then the project's own on top.
 unpack_qt_source() {
   rm -rf "$1"
-  dpkg-source -x "$cache/src-$source_version/$qt_dsc" "$1" > /dev/null
+  dpkg-source --no-copy -x "$cache/src-$source_version/$qt_dsc" "$1" > /dev/null
   [ -f "$1/CMakeLists.txt" ] || { echo "Unpacking qt6-base $source_version failed" >&2; exit 1; }
   local p
   for p in "${qt_patches[@]}"; do
