@@ -17,10 +17,10 @@ list(REMOVE_DUPLICATES barkmoor_dll_folders)
 # Windows' own DLLs that the game and Qt import: every one is part of Windows 10 itself. Any
 # other DLL that is not shipped (a Visual C++ runtime, say) fails the install.
 set(BARKMOOR_SYSTEM_DLLS
-    advapi32.dll authz.dll comdlg32.dll d3d11.dll d3d12.dll d3d9.dll dwmapi.dll dwrite.dll
-    dxgi.dll gdi32.dll imm32.dll kernel32.dll mpr.dll msvcrt.dll netapi32.dll ole32.dll
-    oleaut32.dll setupapi.dll shell32.dll shlwapi.dll user32.dll userenv.dll uxtheme.dll
-    version.dll winmm.dll ws2_32.dll wtsapi32.dll)
+    advapi32.dll authz.dll comdlg32.dll d3d11.dll d3d9.dll dwmapi.dll dwrite.dll dxgi.dll
+    gdi32.dll imm32.dll kernel32.dll mpr.dll msvcrt.dll netapi32.dll ole32.dll oleaut32.dll
+    shcore.dll shell32.dll shlwapi.dll user32.dll userenv.dll uxtheme.dll version.dll winmm.dll
+    ws2_32.dll wtsapi32.dll)
 get_filename_component(qt_prefix ${Qt6_DIR}/../../.. ABSOLUTE)  # from lib/cmake/Qt6
 set(qt_notices ${qt_prefix}/share/doc/qt6-base)
 if(NOT EXISTS ${qt_notices}/copyright)
@@ -54,6 +54,8 @@ install(FILES ${PROJECT_BINARY_DIR}/licences/README.txt ${BARKMOOR_QT_PATCHES} D
         COMPONENT Runtime)
 
 set(CPACK_GENERATOR ZIP NSIS64)
+# The values reach CPack as written: the installer's lines below hold ${...} of their own.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_NAME barkmoor)
 set(CPACK_PACKAGE_VERSION ${BARKMOOR_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Barkmoor developers")
