@@ -49,6 +49,9 @@ void PrepareMessageBox(QMessageBox &box, const char *name, const QString &captio
     box.setTextFormat(Qt::PlainText);
     box.setText(DisplayText(text));
     box.setWindowModality(Qt::ApplicationModal);
+    // Setting the modality makes the box a plain dialog again: the fixed border that a
+    // message box asks for on Windows is asked for anew.
+    box.setWindowFlags(box.windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
     box.setFont(GameFont());
 }
 

@@ -81,6 +81,7 @@ set(CPACK_NSIS_DEFINES "Target amd64-unicode
 Function BarkmoorCheckWindows
   \${IfNot} \${AtLeastBuild} 17763
     MessageBox MB_OK|MB_ICONSTOP \"Barkmoor needs 64-bit Windows 10, version 1809 or later, or Windows 11.\" /SD IDOK
+    SetOutPath $TEMP
     RMDir $INSTDIR
     SetErrorLevel 2
     Quit
