@@ -37,10 +37,12 @@ QFont BitmapGameFont()
 QFont ScalableGameFont()
 {
 #ifdef _WIN32
-    // Windows' scalable face of the same design; else Windows' own dialog face, which Wine has
-    // too, rather than whatever family Qt would take first.
+    // Windows' scalable face of the same design. Wine has none: there the Linux host's
+    // Liberation Sans (Arial's widths, which every caption was laid out to fit on Linux), else
+    // Wine's own Tahoma, which is wider.
     QFont f;
-    f.setFamilies({ QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma") });
+    f.setFamilies(
+        { QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Tahoma") });
     // Drawn by the system's own engine at every scale, as Windows draws its dialogs; Qt would
     // otherwise hand a scaled screen's text to DirectWrite, which under Wine knows only the
     // fonts of the Linux host.
