@@ -41,8 +41,19 @@ install(CODE "
 # The licence folder's guide: what covers which DLL, and where Qt's source is and how to
 # rebuild it. The installer shows it as its licence page.
 file(STRINGS ${qt_notices}/source-version BARKMOOR_QT_SOURCE_VERSION LIMIT_COUNT 1)
-file(STRINGS ${qt_notices}/options BARKMOOR_QT_OPTIONS)
-list(JOIN BARKMOOR_QT_OPTIONS "\n    " BARKMOOR_QT_OPTIONS)
+file(STRINGS ${qt_notices}/options options)
+set(BARKMOOR_QT_OPTIONS)
+set(line)
+foreach(option IN LISTS options)  # a few to a line
+  string(LENGTH "${line} ${option}" length)
+  if(line AND length GREATER 86)
+    string(STRIP "${line}" line)
+    string(APPEND BARKMOOR_QT_OPTIONS "${line}\n    ")
+    set(line)
+  endif()
+  string(APPEND line "${option} ")
+endforeach()
+string(STRIP "${BARKMOOR_QT_OPTIONS}${line}" BARKMOOR_QT_OPTIONS)
 file(GLOB BARKMOOR_QT_PATCHES ${qt_notices}/*.patch)
 set(BARKMOOR_QT_PATCH_NAMES)
 foreach(patch IN LISTS BARKMOOR_QT_PATCHES)
