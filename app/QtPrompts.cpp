@@ -48,6 +48,9 @@ void PrepareMessageBox(QMessageBox &box, const char *name, const QString &captio
     box.setTextFormat(Qt::PlainText);
     box.setText(DisplayText(text));
     box.setWindowModality(Qt::ApplicationModal);
+    // Setting the modality makes the box a plain dialog again: the fixed border that a
+    // message box asks for on Windows is asked for anew.
+    box.setWindowFlags(box.windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
     box.setFont(GameFont());
 }
 
@@ -151,6 +154,20 @@ Answer QtPrompter::ConfirmYesNo(const std::string &text)
 }
 
 #ifdef _WIN32
+namespace {
+
+// Enough for a player who keeps pressing Esc under Wine; a box that keeps ending at once stops.
+constexpr int MaxYesNoAsks = 20;
+
+// A message box ends at once on a WM_QUIT and leaves it in the queue for the caller's loop.
+bool QuitPending()
+{
+    MSG message;
+    return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE);
+}
+
+} // namespace
+
 // The system's own Yes/No box, owned by the active game window. Without a cancel button it
 // ignores Esc and greys its close box. It disables only its owner, so any other game window on
 // the screen is disabled here for as long as it is open; the owner is active again after.
@@ -172,10 +189,11 @@ Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
     }
     const QString message = DisplayText(text);
     const QString caption = QString::fromStdString(title);
-    int answer = 0;
-    // Windows ignores Esc in a box without a Cancel button; Wine ends it with IDCANCEL, so the
-    // question is asked again until it has its Yes or No.
-    while (answer != IDYES && answer != IDNO)
+    // Windows ignores Esc in a box without a Cancel button; Wine ends it with IDCANCEL, so only
+    // then is the question asked again, a bounded number of times. A box that could not open
+    // (0) or that a WM_QUIT ended counts as No, and the game goes on.
+    int answer = IDCANCEL;
+    for (int asked = 0; answer == IDCANCEL && asked < MaxYesNoAsks && !QuitPending(); ++asked)
         answer = MessageBoxW(owner ? reinterpret_cast<HWND>(owner->winId()) : nullptr,
             reinterpret_cast<LPCWSTR>(message.utf16()), reinterpret_cast<LPCWSTR>(caption.utf16()),
             MB_YESNO | MB_ICONQUESTION);
@@ -203,7 +221,9 @@ bool QtPrompter::QueryValue(const std::string &caption, const std::string &promp
     QDialog dialog(Owner());
     dialog.setObjectName(QLatin1String(QueryValueName));
     dialog.setWindowTitle(QString::fromStdString(caption));
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A fixed border on Windows, as the message boxes have.
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+        | Qt::MSWindowsFixedSizeDialogHint);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setFont(GameFont());
 

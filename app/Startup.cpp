@@ -93,6 +93,7 @@ public:
     void PlayBark() override { barkRequested = true; }
     void OpenHelp(const QString &helpFile) override { desktop.OpenHelp(helpFile); }
     void OpenWebSite(const QString &address) override { desktop.OpenWebSite(address); }
+    void FrameGameWindow(QWidget &window) override { desktop.FrameGameWindow(window); }
 
     bool barkRequested = false;
 

@@ -6,7 +6,6 @@
 #include "Startup.h"
 #include "Unit1.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -16,73 +15,43 @@
 #include <shellapi.h>
 
 namespace barkmoor {
-namespace {
 
-// A game window asks Qt for a title bar with a minimise button only (no close button). Qt adds
-// the system-menu hint itself to such a window, so that hint tells nothing.
-bool IsGameWindow(const QWidget &window)
-{
-    const Qt::WindowFlags flags = window.windowFlags();
-    return window.isWindow() && (flags & Qt::WindowMinimizeButtonHint) && !(flags & Qt::WindowCloseButtonHint);
-}
-
-// A prompt: a dialog with a close button.
-bool IsPrompt(const QWidget &window)
-{
-    return window.isWindow() && window.windowType() == Qt::Dialog && (window.windowFlags() & Qt::WindowCloseButtonHint);
-}
-
-// Qt gives a game window a system menu, because it shows a minimise box, and a resizing frame,
-// because it lacks the fixed-size dialog hint. Windows draws the game's windows without a
-// system menu, hence with no caption buttons at all, in a fixed single border. The minimise
-// box stays, so that the taskbar can still minimise them. A prompt keeps its system menu and
-// close box, in a border that does not resize either. The client area keeps its place and
-// size; Qt reads the new frame from the WM_NCCALCSIZE that SWP_FRAMECHANGED brings.
-void GiveFixedFrame(QWidget &window, LONG_PTR takenOff)
-{
-    const HWND handle = reinterpret_cast<HWND>(window.winId());
-    const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
-    const LONG_PTR fixed = style & ~takenOff;
-    if (fixed == style)
-        return;
-    RECT frame;
-    GetClientRect(handle, &frame);
-    MapWindowPoints(handle, nullptr, reinterpret_cast<POINT *>(&frame), 2);
-    SetWindowLongPtrW(handle, GWL_STYLE, fixed);
-    AdjustWindowRectExForDpi(&frame, DWORD(fixed), GetMenu(handle) != nullptr,
-        DWORD(GetWindowLongPtrW(handle, GWL_EXSTYLE)), GetDpiForWindow(handle));
-    SetWindowPos(handle, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
-        SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// Watches every window about to be shown: Qt sends the show event after making the native
-// window and before putting it on the screen.
-class FixedFrames final : public QObject {
+// Qt gives a game window a system menu, because it shows a minimise box. Windows draws the
+// game's windows without one, hence with no caption buttons at all; the minimise box stays in
+// the style so that the taskbar can still minimise them. Without the system menu the frame
+// keeps its size, so the client area keeps its place. Done at every show: Qt sends the show
+// event after making the native window and before putting it on the screen.
+class SystemMenuTaker final : public QObject {
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            auto &window = static_cast<QWidget &>(*watched);
-            if (IsGameWindow(window))
-                GiveFixedFrame(window, WS_SYSMENU | WS_THICKFRAME);
-            else if (IsPrompt(window))
-                GiveFixedFrame(window, WS_THICKFRAME);
-        }
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+            TakeOffSystemMenu(reinterpret_cast<HWND>(static_cast<QWidget *>(watched)->winId()));
         return false;
+    }
+
+private:
+    static void TakeOffSystemMenu(HWND handle)
+    {
+        const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
+        if (!(style & WS_SYSMENU))
+            return;
+        SetWindowLongPtrW(handle, GWL_STYLE, style & ~WS_SYSMENU);
+        SetWindowPos(
+            handle, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 };
 
-} // namespace
-
 WindowsPlatform::WindowsPlatform()
-    : frames(new FixedFrames)
+    : systemMenus(std::make_unique<SystemMenuTaker>())
 {
-    qApp->installEventFilter(frames);
 }
 
-WindowsPlatform::~WindowsPlatform()
+WindowsPlatform::~WindowsPlatform() = default;
+
+void WindowsPlatform::FrameGameWindow(QWidget &window)
 {
-    delete frames;
+    window.installEventFilter(systemMenus.get());
 }
 
 int WindowsPlatform::AudioOutputCount()

@@ -4,22 +4,24 @@
 
 #include "Platform.h"
 
-#include <QObject>
+#include <memory>
 
 namespace barkmoor {
 
+class SystemMenuTaker;
+
 class WindowsPlatform final : public Platform {
 public:
-    // From here on every game window shown gets the frame Windows gives it (see the .cpp).
     WindowsPlatform();
     ~WindowsPlatform() override;
     int AudioOutputCount() override;
     void PlayBark() override;
     void OpenHelp(const QString &helpFile) override;
     void OpenWebSite(const QString &address) override;
+    void FrameGameWindow(QWidget &window) override;
 
 private:
-    QObject *frames;
+    std::unique_ptr<SystemMenuTaker> systemMenus;
 };
 
 } // namespace barkmoor

@@ -25,6 +25,8 @@ from pathlib import Path
 from compare_startup import load, show_medians, start_xvfb
 
 ROOT = Path(__file__).resolve().parent.parent
+sys.path.insert(0, str(ROOT / "tests" / "windows"))
+from wine_prefix import make_prefix, wine_env  # noqa: E402
 
 
 def main():
@@ -45,19 +47,14 @@ def main():
 
     scratch = Path(tempfile.mkdtemp(prefix="barkmoor-bench-wine-"))
     xvfb, display = start_xvfb()
-    os.environ.update(DISPLAY=display, WINEPREFIX=str(scratch / "prefix"), WINEDEBUG="-all",
-                      WINEDLLOVERRIDES="mscoree,mshtml=", WINEARCH="win64")
+    os.environ.update(wine_env(str(scratch / "prefix")), DISPLAY=display)
     server = None
     try:
-        subprocess.run(["wineboot", "-i"], check=True, capture_output=True, timeout=300)
-        fonts = scratch / "prefix" / "drive_c" / "windows" / "Fonts"
-        for font in Path("/usr/share/wine/fonts").iterdir():
-            shutil.copy(font, fonts)
+        make_prefix(os.environ)
         folder = scratch / "prefix" / "drive_c" / "barkmoor"
         with zipfile.ZipFile(zips[-1]) as archive:
             archive.extractall(folder)
         shutil.copy(floor, folder)
-        subprocess.run(["wineserver", "-w"], timeout=120)
         server = subprocess.Popen(["wineserver", "-p", "-f"])  # one server for every start
         os.chdir(folder)
         programs = {"barkmoor.exe": "C:\\barkmoor\\barkmoor.exe", "floor": "C:\\barkmoor\\bench_floor_window.exe"}

@@ -12,7 +12,9 @@ THeaderControl::THeaderControl(QWidget *parent)
     setModel(captions);
     setSectionsClickable(false);
     setSectionResizeMode(QHeaderView::Fixed);
-    setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The styles draw a caption in its section less a margin all round, which in the game's
+    // 17-pixel header cuts the descenders off (the "y" of "Buy"): the caption may run into it.
+    setDefaultAlignment(Qt::Alignment::fromInt((Qt::AlignLeft | Qt::AlignVCenter).toInt() | Qt::TextDontClip));
     setHighlightSections(false);
     // It is disabled so it takes no clicks, but its captions should read normally.
     QPalette captionsPalette = palette();

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace barkmoor {
 
 class Platform {
@@ -16,6 +18,9 @@ public:
     virtual void OpenHelp(const QString &helpFile) = 0;
     // Opens an address in the user's browser; the result is not looked at.
     virtual void OpenWebSite(const QString &address) = 0;
+    // Called once where a game window is set up: gives it the frame the desktop's own games
+    // have, beyond what Qt's window flags can say. Nothing to do on most desktops.
+    virtual void FrameGameWindow(QWidget &) { }
 };
 
 // The platform in use: whatever SetPlatform installed, or one that does nothing.

@@ -85,6 +85,8 @@ TSnorfleMain::TSnorfleMain(MainDialogs &dialogs, QWidget *parent)
 {
     ui->setupUi(this);
     ui->centralwidget->setObjectName(QStringLiteral("SnorfleMainClient"));
+    // The form holds the version as %1.
+    ui->Label8->setText(ui->Label8->text().arg(QCoreApplication::applicationVersion()));
     // The form gives the client area's size; the menu bar adds its own height in the game font.
     const QSize client = ui->centralwidget->minimumSize();
     ui->centralwidget->setFixedSize(client);

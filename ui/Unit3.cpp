@@ -3,6 +3,8 @@
 
 #include "ui_Unit3.h"
 
+#include <QCoreApplication>
+
 namespace barkmoor {
 
 Taboutbox::Taboutbox(const PictureSource &pictures, QWidget *parent)
@@ -10,6 +12,9 @@ Taboutbox::Taboutbox(const PictureSource &pictures, QWidget *parent)
     , ui(std::make_unique<Ui::Taboutbox>())
 {
     ui->setupUi(this);
+    // The form holds the version as %1.
+    for (QLabel *label : { ui->Label3, ui->Label4 })
+        label->setText(label->text().arg(QCoreApplication::applicationVersion()));
     SetUpWindow();
     connect(ui->Button1, &QPushButton::clicked, this, &Taboutbox::Button1Click);
 }

@@ -1,6 +1,8 @@
 // Shared window look and the picture copy that every dialog makes from the main window.
 #include "WindowStyle.h"
 
+#include "Platform.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -35,10 +37,12 @@ QFont BitmapGameFont()
 QFont ScalableGameFont()
 {
 #ifdef _WIN32
-    // Windows' scalable face of the same design; else Windows' own dialog face, which Wine has
-    // too, rather than whatever family Qt would take first.
+    // Windows' scalable face of the same design. Wine has none: there the Linux host's
+    // Liberation Sans (Arial's widths, which every caption was laid out to fit on Linux), else
+    // Wine's own Tahoma, which is wider.
     QFont f;
-    f.setFamilies({ QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Tahoma") });
+    f.setFamilies(
+        { QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Tahoma") });
     // Drawn by the system's own engine at every scale, as Windows draws its dialogs; Qt would
     // otherwise hand a scaled screen's text to DirectWrite, which under Wine knows only the
     // fonts of the Linux host.
@@ -58,9 +62,10 @@ bool BitmapFontIsCrisp(const QFont &bitmap, qreal devicePixelRatio)
         return false;
     const QFontInfo shown(bitmap);
 #ifdef _WIN32
-    // Qt asks the system for a bitmap strike by its line height, which the system takes for
-    // the height of the characters alone, so it draws the next strike up (a 16-pixel line for
-    // 13). Only the 8-point strike itself, with its 13-pixel line, will do.
+    // Qt 6.4 as released asks the system for a bitmap strike by its line height as the height
+    // of the characters alone, and so draws the next strike up (a 16-pixel line for 13); the
+    // Qt that tools/windows/build.sh makes carries a patch for it. Only the 8-point strike
+    // itself, with its 13-pixel line, will do.
     if (QFontMetrics(bitmap).height() != bitmap.pixelSize())
         return false;
 #endif
@@ -98,9 +103,11 @@ void StyleGameWindow(QWidget &window, const QSize &clientSize)
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, Qt::white);
     window.setPalette(palette);
+    // A fixed border on Windows, which would otherwise draw one that resizes.
     window.setWindowFlags((window.windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowMinimizeButtonHint);
+        | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window.setFixedSize(clientSize);
+    platform().FrameGameWindow(window);
 }
 
 void SetRowHeights(QListWidget *list)

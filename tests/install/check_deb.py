@@ -5,14 +5,17 @@ Would catch: the command in /usr/bin instead of /usr/games or its link pointing 
 package; the help file not beside the program; no copyright file or changelog (lintian
 errors); ldconfig calls in maintainer scripts (lintian warnings, and apt-get remove leaving the
 package behind in state "rc"); hand-written or missing dependencies (the Qt libraries must come from the
-program itself); the recommended fonts, section or maintainer lost; an unstripped program.
+program itself); the recommended fonts, section or maintainer lost; an unstripped program; release notes whose
+newest entry is not the packaged version.
 
 Usage: check_deb.py build|lintian BUILD_DIR WORK_DIR
 """
 import glob
+import gzip
 import os
 import re
 import sys
+import xml.etree.ElementTree as ET
 
 from sandbox import APP_ID, ICON_SIZES, Checks, fresh, run
 
@@ -89,4 +92,13 @@ unpacked = os.path.join(work, "unpacked")
 run(["dpkg-deb", "-x", deb, unpacked], env)
 _, kind = run(["file", "-b", os.path.join(unpacked, "usr", "lib", "games", "barkmoor", "barkmoor")], env)
 check.expect("ELF" in kind and ", stripped" in kind, "the program is stripped: " + kind.strip())
+# A version bump without a new entry in the release notes would ship the old release's notes
+# as the newest.
+with gzip.open(os.path.join(unpacked, "usr", "share", "doc", "barkmoor", "changelog.gz"), "rt") as notes:
+    newest = re.match(r"barkmoor \(([^)]+)\)", notes.readline())
+check.expect(newest and newest.group(1) == fields.get("Version"), "the changelog's newest entry is the version")
+releases = ET.parse(os.path.join(unpacked, "usr", "share", "metainfo", APP_ID + ".metainfo.xml")).findall(
+    "releases/release")
+check.expect(releases and releases[0].get("version") == fields.get("Version"),
+             "the metainfo's newest release is the version")
 check.finish()

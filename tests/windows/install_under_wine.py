@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Installs the game with its NSIS installer in a fresh Wine prefix and uninstalls it again.
 
-Checks the program folder, the Start-menu shortcut and the uninstaller's entry under installed
-programs (name, version, publisher), then that uninstalling leaves none of them behind.
+Checks that it refuses Windows 7; then the program folder, the Start-menu shortcut and the
+uninstaller's entry under installed programs (name, version, publisher), then that uninstalling
+leaves none of them behind.
 
 usage: install_under_wine.py SETUP_EXE ZIP
 """
@@ -14,6 +15,8 @@ import sys
 import tempfile
 import time
 import zipfile
+
+from wine_prefix import make_prefix, set_value, wine_env
 
 KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Barkmoor"
 
@@ -29,15 +32,14 @@ def main():
     setup, zip_path = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     scratch = tempfile.mkdtemp(prefix="barkmoor-setup-")
     prefix = os.path.join(scratch, "prefix")
-    env = dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+    env = wine_env(prefix)
     env.pop("DISPLAY", None)  # a silent install draws nothing
 
     def wine(*argv):
         return subprocess.run(["wine", *argv], env=env, capture_output=True, text=True, timeout=300)
 
     try:
-        subprocess.run(["wineboot", "-i"], env=env, check=True, timeout=300,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        make_prefix(env)
         drive = os.path.join(prefix, "drive_c")
         folder = os.path.join(drive, "Program Files", "Barkmoor")
         shortcut = os.path.join(drive, "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs",
@@ -47,6 +49,11 @@ def main():
         before = {os.path.relpath(os.path.join(d, f), drive)
                   for d, _, files in os.walk(drive) for f in files}
 
+        # Windows 7 is turned away before anything is installed.
+        set_value(env, r"HKCU\Software\Wine", "Version", "REG_SZ", "win7")
+        if wine(setup, "/S").returncode == 0 or os.path.exists(folder):
+            fail("the installer did not refuse Windows 7")
+        set_value(env, r"HKCU\Software\Wine", "Version", "REG_SZ", "win10")
         if wine(setup, "/S").returncode != 0:
             fail("the installer failed")
         with zipfile.ZipFile(zip_path) as archive:

@@ -12,7 +12,9 @@ the garden with the system's Yes/No boxes (owned by the main window, which they 
 leaves a box on the screen; the main window active again after), Top Dog's den and the bank, the
 About window, the game-over window and New Game, then File > Exit with exit code 0. The main and travel windows, and every other game window that comes up, must
 have no system menu and no resizing frame, keeping the caption and the minimise box; every
-prompt keeps its system menu in a border that does not resize. Every window is saved as a picture of its own in SCREENSHOT_DIR.
+prompt keeps its system menu in a border that does not resize. Game windows are told from
+prompts by their captions, and their client areas must have their forms' sizes (the main
+window's with the menu bar above). Every window is saved as a picture of its own in SCREENSHOT_DIR.
 At 192 dots per inch the main and travel windows' client areas must be twice their size at 96.
 The program holds the bark once, and at 96 dots per inch both games' barks were played from its
 resource SnorfleBark (whether they sound, Wine here cannot tell: there is no sound device). The
@@ -28,11 +30,13 @@ import subprocess
 import sys
 import tempfile
 import time
+import xml.etree.ElementTree as ET
 import zipfile
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 sys.path.insert(0, os.path.join(ROOT, "tools"))
 from xsession import XSession  # noqa: E402
+from wine_prefix import make_prefix, wine_env  # noqa: E402
 
 MAIN_TITLE = "Barkmoor - Personal Edition"
 TRAVEL_TITLE = "Where to Snorfle?"
@@ -58,30 +62,11 @@ def wait_for(condition, timeout, step=0.3):
     return None
 
 
-def wine_env(prefix):
-    return dict(os.environ, WINEPREFIX=prefix, WINEDLLOVERRIDES="mscoree,mshtml=", WINEARCH="win64",
-                WINEDEBUG="-all")
-
-
 def prepare_prefix(env, dpi):
-    """A fresh prefix that runs every program in a Wine desktop, with Wine's own fonts.
-
-    Debian's Wine looks for its fonts in <data dir>\\../fonts\\, a path that names nothing, while
-    fonts-wine puts them in /usr/share/wine/fonts; so Wine offers no font of its own (no MS Sans
-    Serif, Tahoma or Marlett) unless they are in the prefix's font folder, where it looks too.
-    """
-    subprocess.run(["wineboot", "-i"], env=env, check=True, timeout=300,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    fonts = os.path.join(env["WINEPREFIX"], "drive_c", "windows", "Fonts")
-    for name in os.listdir("/usr/share/wine/fonts"):
-        shutil.copy(os.path.join("/usr/share/wine/fonts", name), fonts)
-    for key, value, kind, data in (
-            (r"HKCU\Software\Wine\Explorer", "Desktop", "REG_SZ", "Barkmoor"),
-            (r"HKCU\Software\Wine\Explorer\Desktops", "Barkmoor", "REG_SZ", dpi[2]),
-            (r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", str(dpi[0]))):
-        subprocess.run(["wine", "reg", "add", key, "/v", value, "/t", kind, "/d", data, "/f"], env=env,
-                       check=True, timeout=120, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    subprocess.run(["wineserver", "-w"], env=env, timeout=120)
+    """A fresh prefix that runs every program in a Wine desktop at these dots per inch."""
+    make_prefix(env, ((r"HKCU\Software\Wine\Explorer", "Desktop", "REG_SZ", "Barkmoor"),
+                      (r"HKCU\Software\Wine\Explorer\Desktops", "Barkmoor", "REG_SZ", dpi[2]),
+                      (r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", str(dpi[0]))))
 
 
 class Desktop:
@@ -207,8 +192,30 @@ class Desktop:
         return int(digits) if digits else None
 
 
-def check_game_frame(window):
-    """No system menu (so no caption buttons) and no resizing frame; caption and minimise box kept."""
+def read_forms():
+    """Each game window's caption and client size at 96 dpi, as its form in res/ gives them; the
+    main window's form gives the client area under the menu bar."""
+    forms = {}
+    for unit in range(1, 8):
+        top = ET.parse(os.path.join(ROOT, "res", "Unit%d.ui" % unit)).getroot().find("widget")
+        size = top.find("widget/property[@name='minimumSize']/size") if top.get("class") == "QMainWindow" \
+            else top.find("property[@name='geometry']/rect")
+        forms[top.findtext("property[@name='windowTitle']/string")] = (int(size.findtext("width")),
+                                                                       int(size.findtext("height")))
+    return forms
+
+
+FORMS = read_forms()
+
+
+def check_game_frame(window, scale):
+    """No system menu (so no caption buttons) and no resizing frame; caption and minimise box kept;
+    the client area its form's size (the main window's with the menu bar above)."""
+    width, height = (scale * n for n in FORMS[window["title"]])
+    client = window["client"]
+    shown = (client[2] - client[0], client[3] - client[1])
+    if shown[0] != width or (shown[1] <= height if window["title"] == MAIN_TITLE else shown[1] != height):
+        fail('"%s" has a client area of %s, not its form\'s %s' % (window["title"], shown, (width, height)))
     style = window["style"]
     if style & (WS_SYSMENU | WS_THICKFRAME) or (style & WS_CAPTION) != WS_CAPTION or not style & WS_MINIMIZEBOX:
         fail('"%s" has the style %08x: not a caption with a fixed single border and no system menu'
@@ -260,8 +267,8 @@ def answer_until_only_main(desktop, main, asked):
             if not any(w["title"] == FINANCES_TITLE for w in desktop.windows()):
                 fail("Esc left no Yes/No box on the screen")
             desktop.press("Return")
-        elif not window["style"] & WS_SYSMENU:
-            check_game_frame(window)
+        elif window["title"] in FORMS:
+            check_game_frame(window, desktop.scale)
             if first:
                 desktop.grab(window, slug(window["title"]))
             if not desktop.click_word(window, "Leave", required=False):
@@ -324,7 +331,7 @@ def play(zip_path, shots, lister, scratch, dpi):
             fail('no window "%s" within 120 s' % MAIN_TITLE)
         print("%d dpi: main window after %.1f s" % (dpi[0], time.monotonic() - started))
         desktop.place_on_screen()
-        check_game_frame(main)
+        check_game_frame(main, desktop.scale)
         time.sleep(1)  # let the first frame and the dialogs settle before the picture
         first = desktop.grab(main, "main-window")
         words = desktop.words(first, main)
@@ -339,7 +346,7 @@ def play(zip_path, shots, lister, scratch, dpi):
             travel = desktop.find(TRAVEL_TITLE)
             if not travel:
                 fail("Trot did not bring up the travel window")
-            check_game_frame(travel)
+            check_game_frame(travel, desktop.scale)
             sizes["travel"] = travel["client"]
             time.sleep(0.5)
             desktop.grab(travel, "travel-window")
@@ -365,7 +372,7 @@ def play(zip_path, shots, lister, scratch, dpi):
             shown = wait_for(lambda: [w for w in desktop.windows() if w["handle"] != main["handle"]], 20)
             if not shown:
                 fail("%s > %s brought up no window" % (menu, item))
-            check_game_frame(shown[0])
+            check_game_frame(shown[0], desktop.scale)
             time.sleep(0.5)
             desktop.grab(shown[0], name)
             return shown[0]

@@ -17,6 +17,8 @@ cache=${BARKMOOR_WINDOWS_CACHE:-${HOME:-/root}/.cache/barkmoor-windows}
 build_dir=${BUILD_DIR:-$root/build-windows}
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 qt_version=6.4.2
+# The project's own mends to Qt, applied in name order after Debian's.
+qt_patches=("$root"/tools/windows/qt-patches/*.patch)
 jobs=$(nproc)
 
 sudo=""
@@ -48,16 +50,27 @@ EOF2
   exit 1
 }
 
-# Qt's source comes only from Debian's own source package.
+# Qt's source comes only from Debian's own source package, downloaded once.
 fetch_qt_source() {
   local src=$cache/src-$source_version
-  [ -f "$src/qtbase/CMakeLists.txt" ] && return 0
+  [ -f "$src/$qt_dsc" ] && return 0
   rm -rf "$src"
   mkdir -p "$src"
   (cd "$src" && apt-get source -qq --download-only "qt6-base=$source_version" 2>&1 |
     grep -v 'Download is performed unsandboxed' || true)
-  (cd "$src" && dpkg-source -x "qt6-base_${source_version#*:}.dsc" qtbase > /dev/null)
-  [ -f "$src/qtbase/CMakeLists.txt" ] || { echo "Unpacking qt6-base $source_version failed" >&2; exit 1; }
+  [ -f "$src/$qt_dsc" ] || { echo "Downloading qt6-base $source_version failed" >&2; exit 1; }
+}
+
+# Unpacked afresh for each build with Debian's patches, then the project's own on top.
+unpack_qt_source() {
+  rm -rf "$1"
+  dpkg-source --no-copy -x "$cache/src-$source_version/$qt_dsc" "$1" > /dev/null
+  [ -f "$1/CMakeLists.txt" ] || { echo "Unpacking qt6-base $source_version failed" >&2; exit 1; }
+  local p
+  for p in "${qt_patches[@]}"; do
+    echo "Applying $(basename "$p")"
+    patch -d "$1" -p1 -s --no-backup-if-mismatch < "$p"
+  done
 }
 
 # Only what the game loads: Core, Gui, Widgets, the Windows platform plugin and the Vista
@@ -101,24 +114,35 @@ build_qt() {
   fi
   fetch_qt_source
   echo "Building Qt $source_version for Windows into $qt_prefix (about 20-40 minutes on 2 cores)"
-  local qt_build=$cache/qt-build started=$SECONDS
+  # Named after the Qt they make, so that builds of two different Qts never share a folder.
+  local qt_source=$qt_prefix.source qt_build=$qt_prefix.build started=$SECONDS
+  unpack_qt_source "$qt_source"
   rm -rf "$qt_build"
-  cmake -S "$cache/src-$source_version/qtbase" -B "$qt_build" -G Ninja \
+  cmake -S "$qt_source" -B "$qt_build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_CROSSCOMPILING_EMULATOR= \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     "${qt_options[@]}" > "$cache/qt-configure.log"
   cmake --build "$qt_build" -j "$jobs" -- -k 0
   cmake --install "$qt_build" > /dev/null
-  rm -rf "$qt_build"
+  # The licence texts and Debian's record of every copyright in the source, which the game's
+  # packages ship beside the DLLs.
+  local notices=$qt_prefix/share/doc/qt6-base
+  mkdir -p "$notices"
+  cp "$qt_source"/LICENSES/*.txt "$qt_source/debian/copyright" "$notices"/
+  echo "$source_version" > "$notices/source-version"
+  printf '%s\n' "${qt_options[@]}" > "$notices/options"
+  cp "${qt_patches[@]}" "$notices"/
+  rm -rf "$qt_build" "$qt_source"
   echo "Qt for Windows built in $(((SECONDS - started) / 60)) minutes"
 }
 
-# The cached Qt is named by its source and by everything that shapes it, so a changed option
-# or toolchain builds a new one.
+# The cached Qt is named by its source and by everything that shapes it, so a changed option,
+# toolchain or patch builds a new one.
 qt_prefix_for() {
   local key
-  key=$( (printf '%s\n' "$1" "${qt_options[@]}"; cat "$toolchain") | sha256sum | cut -c1-12)
+  key=$( (printf '%s\n' "$1" "${qt_options[@]}"; cat "$toolchain" "${qt_patches[@]}") |
+    sha256sum | cut -c1-12)
   echo "$cache/qt-$1-mingw-w64-$key"
 }
 qt_ready() { [ -f "$qt_prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; }
@@ -133,6 +157,7 @@ fi
 install_missing windows
 ensure_source_entries
 source_version=$(qt_source_version)
+qt_dsc=qt6-base_${source_version#*:}.dsc
 qt_prefix=$(qt_prefix_for "$source_version")
 build_qt
 [ "${1:-}" = "--qt-only" ] && exit 0
