@@ -168,7 +168,7 @@ bool QuitPending()
 
 } // namespace
 
-// The system's own Yes/No box, owned by the active game window. Without a cancel button it
+// The system's own Yes/No box, owned by the topmost open game window. Without a cancel button it
 // ignores Esc and greys its close box. It disables only its owner, so any other game window on
 // the screen is disabled here for as long as it is open; the owner is active again after.
 Answer QtPrompter::AskTitled(const std::string &text, const std::string &title)
