@@ -25,7 +25,7 @@ from pathlib import Path
 from compare_startup import load, show_medians, start_xvfb
 
 ROOT = Path(__file__).resolve().parent.parent
-sys.path.insert(0, str(ROOT / "tests" / "windows"))
+sys.path.insert(0, str(ROOT / "tools" / "windows"))
 from wine_prefix import make_prefix, wine_env  # noqa: E402
 
 

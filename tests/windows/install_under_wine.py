@@ -16,7 +16,8 @@ import tempfile
 import time
 import zipfile
 
-from wine_prefix import make_prefix, set_value, wine_env
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "windows"))
+from wine_prefix import make_prefix, set_value, wine_env  # noqa: E402
 
 KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Barkmoor"
 

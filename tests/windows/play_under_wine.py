@@ -34,7 +34,7 @@ import xml.etree.ElementTree as ET
 import zipfile
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
-sys.path.insert(0, os.path.join(ROOT, "tools"))
+sys.path[:0] = [os.path.join(ROOT, "tools"), os.path.join(ROOT, "tools", "windows")]
 from xsession import XSession  # noqa: E402
 from wine_prefix import make_prefix, wine_env  # noqa: E402
 
