@@ -502,12 +502,21 @@ private:
     QMenu *Menu() const { return static_cast<QMenu *>(widget()); }
 };
 
+// A label that shows text; a picture or an animation is left to Qt's own interface.
+bool TextLabel(const QLabel *label)
+{
+#if QT_CONFIG(movie) // the Windows build's Qt has no animations
+    if (label->movie())
+        return false;
+#endif
+    return label->pixmap().isNull() && label->picture().isNull();
+}
+
 QAccessibleInterface *GameAccessible(const QString &, QObject *object)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(object))
         return new LineEditAccessible(edit);
-    if (auto *label = qobject_cast<QLabel *>(object);
-        label && label->pixmap().isNull() && label->picture().isNull() && !label->movie())
+    if (auto *label = qobject_cast<QLabel *>(object); label && TextLabel(label))
         return new LabelAccessible(label);
     if (auto *menu = qobject_cast<QMenu *>(object))
         return new MenuAccessible(menu);
