@@ -13,14 +13,19 @@ install_missing $sets
 
 build_dir=${BUILD_DIR:-$root/build}
 options=()
+if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+  # A folder keeps the generator it was made with.
+  command -v ninja > /dev/null && options+=(-G Ninja)
+fi
 if [[ " $sets " == *" test "* ]]; then
-  options+=(-DBARKMOOR_TESTS=ON)
+  options+=(-DBARKMOOR_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=OFF)
 elif [ ! -f "$build_dir/CMakeCache.txt" ]; then
-  # GoogleTest is not installed for playing; a folder that has the tests keeps them.
-  options+=(-DBARKMOOR_TESTS=OFF)
+  # Playing only: no GoogleTest, no debugging symbols, and each folder's files compiled as
+  # one, which halves the first build. A folder that has the tests keeps them.
+  options+=(-DBARKMOOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON)
 fi
 command -v ccache > /dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" "$@" > /dev/null
+cmake -S "$root" -B "$build_dir" "${options[@]}" "$@" > /dev/null
 targets=()
 for t in ${BUILD_TARGETS:-}; do targets+=(--target "$t"); done
 cmake --build "$build_dir" -j "$(nproc)" "${targets[@]}"

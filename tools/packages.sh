@@ -2,10 +2,10 @@
 # packages of some sets that this machine lacks. Sourced by tools/bootstrap.sh and
 # tools/windows/*.sh.
 
-# Building and playing the game: compiler, CMake, Qt Widgets and Multimedia, the Wayland
-# client library (to ask the compositor whether it draws frames), the fonts.
-packages_play="build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev libwayland-dev
-  fonts-wine fonts-liberation"
+# Building and playing the game: compiler, CMake and Ninja, Qt Widgets and Multimedia, the
+# Wayland client library (to ask the compositor whether it draws frames), the fonts.
+packages_play="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
+  libwayland-dev fonts-wine fonts-liberation"
 # The tests on top: GoogleTest, the fuzzer's clang, the X server and window manager they play
 # on, the desktop's validators and lintian, the accessibility bus and Orca, Wayland.
 packages_test="libgtest-dev clang libclang-rt-14-dev libxcb1-dev python3 xvfb x11-utils
