@@ -18,10 +18,7 @@ if ((quick)); then
 fi
 
 echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
-# The game's folders each compiled as one file, as ./play.sh builds them, so that a clash
-# between two files' private names fails here too.
-BUILD_DIR="$root/build-sanitize" source "$root/tools/bootstrap.sh" -DBARKMOOR_SANITIZE=ON \
-  -DCMAKE_UNITY_BUILD=ON
+BUILD_DIR="$root/build-sanitize" source "$root/tools/bootstrap.sh" -DBARKMOOR_SANITIZE=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

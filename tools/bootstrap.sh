@@ -18,7 +18,8 @@ if [ ! -f "$build_dir/CMakeCache.txt" ]; then
   command -v ninja > /dev/null && options+=(-G Ninja)
 fi
 if [[ " $sets " == *" test "* ]]; then
-  options+=(-DBARKMOOR_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=OFF)
+  options+=(-DBARKMOOR_TESTS=ON -DBARKMOOR_SOUND=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    -DCMAKE_UNITY_BUILD=OFF)
 elif [ ! -f "$build_dir/CMakeCache.txt" ]; then
   # Playing only: no GoogleTest, no debugging symbols, and each folder's files compiled as
   # one, which halves the first build. A folder that has the tests keeps them.
