@@ -23,7 +23,8 @@ if [[ " $sets " == *" test "* ]]; then
 elif [ ! -f "$build_dir/CMakeCache.txt" ]; then
   # Playing only: no GoogleTest, no debugging symbols, and each folder's files compiled as
   # one, which halves the first build. A folder that has the tests keeps them.
-  options+=(-DBARKMOOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON)
+  options+=(-DBARKMOOR_TESTS=OFF -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG"
+    -DCMAKE_UNITY_BUILD=ON)
 fi
 command -v ccache > /dev/null && options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build_dir" "${options[@]}" "$@" > /dev/null
