@@ -12,8 +12,7 @@ if [ ! -f "$root/build/CMakeCache.txt" ] && [ -n "$(missing_packages sound_fonts
   [ "$(id -u)" -eq 0 ] || sudo -v # asks for the password now, not in the middle of the build
   log=$(mktemp)
   echo "Installing in the background:" $(missing_packages sound_fonts)
-  # At a lower priority than the compiler, which is the longer of the two.
-  (renice -n 5 -p "$BASHPID" > /dev/null && install_missing sound_fonts) > "$log" 2>&1 &
+  install_missing sound_fonts > "$log" 2>&1 &
   installer=$!
   # Should the build fail, apt still finishes before the script ends.
   trap 'wait "$installer"; rm -f "$log"' EXIT
