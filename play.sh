@@ -11,7 +11,8 @@ if [ ! -f "$root/build/CMakeCache.txt" ] && [ -n "$(missing_packages sound_fonts
   install_missing program
   [ "$(id -u)" -eq 0 ] || sudo -v # asks for the password now, not in the middle of the build
   log=$(mktemp)
-  echo "Installing in the background:" $(missing_packages sound_fonts)
+  later=$(missing_packages sound_fonts)
+  echo "Installing in the background: ${later//$'\n'/ }"
   install_missing sound_fonts > "$log" 2>&1 &
   installer=$!
   # Should the build fail, apt still finishes before the script ends.

@@ -40,7 +40,7 @@ install_missing() {
   [ -n "$missing" ] || return 0
   local sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing:" $missing
+  echo "Installing: ${missing//$'\n'/ }"
   if [ -z "${packages_lists_fetched:-}" ]; then
     $sudo apt-get update -qq
     packages_lists_fetched=1
