@@ -5,13 +5,14 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")" && pwd)
 source "$root/tools/packages.sh"
 
-if [ ! -f "$root/build/CMakeCache.txt" ] && [ -n "$(missing_packages sound_fonts)" ]; then
+later=""
+[ -f "$root/build/CMakeCache.txt" ] || later=$(missing_packages sound_fonts)
+if [ -n "$later" ]; then
   # A new machine: Qt Multimedia and the fonts are half of what it installs, so they go in
   # while the program compiles without its sound module, which is built once they are there.
   install_missing program
   [ "$(id -u)" -eq 0 ] || sudo -v # asks for the password now, not in the middle of the build
   log=$(mktemp)
-  later=$(missing_packages sound_fonts)
   echo "Installing in the background: ${later//$'\n'/ }"
   install_missing sound_fonts > "$log" 2>&1 &
   installer=$!
